@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test under Qt's offscreen platform.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+build=${BUILD_DIR:-$top/build}
+bash "$top/scripts/build.sh"
+export QT_QPA_PLATFORM=offscreen
+cd "$build"
+ctest --output-on-failure -j "$(nproc)"
