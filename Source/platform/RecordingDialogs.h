@@ -1,0 +1,57 @@
+#ifndef IRRIKA_PLATFORM_RECORDINGDIALOGS_H
+#define IRRIKA_PLATFORM_RECORDINGDIALOGS_H
+
+// Test double of the dialog layer: records every box and file dialog, answers from
+// scripted queues. Installs itself for its lifetime and restores the previous one.
+
+#include "Dialogs.h"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+class RecordingDialogs : public Dialogs {
+public:
+    struct Shown {
+        std::string text;
+        DialogIcon icon;
+        DialogButtons buttons;
+        std::string caption;
+    };
+    struct FileShown {
+        bool save;
+        FileDialogRequest request;
+    };
+
+    RecordingDialogs();
+    ~RecordingDialogs() override;
+    RecordingDialogs(const RecordingDialogs &) = delete;
+    RecordingDialogs &operator=(const RecordingDialogs &) = delete;
+
+    DialogAnswer Message(const std::string &text, DialogIcon icon, DialogButtons buttons,
+                         const std::string &caption) override;
+    bool OpenFile(const FileDialogRequest &request, std::string &fileName) override;
+    bool SaveFile(const FileDialogRequest &request, std::string &fileName) override;
+
+    // Answers for the next boxes with more than one button; an empty queue answers the
+    // first button (Ok or Yes).
+    void ScriptAnswer(DialogAnswer answer) { answers_.push_back(answer); }
+    // File names for the next file dialogs; an empty text means Cancel, an empty queue too.
+    void ScriptFileName(const std::string &fileName) { fileNames_.push_back(fileName); }
+
+    const std::vector<Shown> &Messages() const { return messages_; }
+    const std::vector<FileShown> &FileDialogs() const { return fileDialogs_; }
+    std::vector<std::string> Texts() const;
+    void Clear();
+
+private:
+    bool NextFileName(std::string &fileName);
+
+    Dialogs *previous_;
+    std::vector<Shown> messages_;
+    std::vector<FileShown> fileDialogs_;
+    std::deque<DialogAnswer> answers_;
+    std::deque<std::string> fileNames_;
+};
+
+#endif
