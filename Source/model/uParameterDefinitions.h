@@ -10,11 +10,7 @@
 #include <cstdint>
 #include <vector>
 
-// 0 basin, 1 border, 2 furrow.
-using TIrrigationModule = std::uint8_t;
-inline constexpr TIrrigationModule imBasin = 0;
-inline constexpr TIrrigationModule imBorder = 1;
-inline constexpr TIrrigationModule imFurrow = 2;
+#include "uIrrigationTypes.h"
 
 // One input parameter: an option (no limits) or a bounded input or decision variable.
 struct TInputDefinition {

@@ -1,0 +1,11 @@
+#ifndef IRRIKA_MODEL_UTEXT_H
+#define IRRIKA_MODEL_UTEXT_H
+
+// Letter-case handling of names: lookups by name ignore case (ASCII, as the names are).
+
+#include <string>
+
+std::string UpperCase(std::string text);
+bool SameText(const std::string &a, const std::string &b);
+
+#endif

@@ -1,0 +1,80 @@
+#include "uUnitKind.h"
+
+#include "Dialogs.h"
+#include "uConstants.h"
+#include "uText.h"
+
+namespace {
+
+struct UnitKindName {
+    const char *name;
+    TUnitKind kind;
+};
+
+// In the order the settings reader has always tried them; the names differ, so the order
+// only decides how long a lookup takes.
+constexpr UnitKindName kUnitKindNames[] = {
+    {"Feet", ukFeet},
+    {"Meters", ukMeters},
+    {"MM", ukMM},
+    {"INCH", ukINCH},
+    {"M3M_1", ukM3M_1},
+    {"FT3FT_1", ukFT3FT_1},
+    {"LS_1", ukLS_1},
+    {"GALMIN_1", ukGALMIN_1},
+    {"M3MIN_1", ukM3MIN_1},
+    {"FT3S_1", ukFT3S_1},
+    {"Minutes", ukMinutes},
+    {"Hours", ukHours},
+    {"Perc", ukPerc},
+    {"CM", ukCM},
+    {"MM_MIN_A", ukMM_MIN_A},
+    {"MM_HR_A", ukMM_HR_A},
+    {"CM_MIN_A", ukCM_MIN_A},
+    {"CM_HR_A", ukCM_HR_A},
+    {"IN_MIN_A", ukIN_MIN_A},
+    {"IN_HR_A", ukIN_HR_A},
+    {"M_MIN_A", ukM_MIN_A},
+    {"M_HR_A", ukM_HR_A},
+    {"M3M_1_MIN_A", ukM3M_1_MIN_A},
+    {"M3M_1_HR_A", ukM3M_1_HR_A},
+    {"FT3FT_1_MIN_A", ukFT3FT_1_MIN_A},
+    {"FT3FT_1_HR_A", ukFT3FT_1_HR_A},
+    {"MM_1", ukMM_1},
+    {"FTFT_1", ukFTFT_1},
+    {"MM_MIN", ukMM_MIN},
+    {"MM_HR", ukMM_HR},
+    {"CM_MIN", ukCM_MIN},
+    {"CM_HR", ukCM_HR},
+    {"IN_MIN", ukIN_MIN},
+    {"IN_HR", ukIN_HR},
+    {"M3M_1_MIN", ukM3M_1_MIN},
+    {"M3M_1_HR", ukM3M_1_HR},
+    {"FT3FT_1_MIN", ukFT3FT_1_MIN},
+    {"FT3FT_1_HR", ukFT3FT_1_HR},
+    {"M_2_Sig2", ukM_2_Sig2},
+    {"M_1_Tau2", ukM_1_Tau2},
+    {"FT_2_Sig2", ukFT_2_Sig2},
+    {"FT_1_Tau2", ukFT_1_Tau2},
+    {"M_MIN", ukM_MIN},
+    {"FT_MIN", ukFT_MIN},
+    {"M_HR", ukM_HR},
+    {"FT_HR", ukFT_HR},
+    {"Empty", ukEmpty},
+};
+
+}  // namespace
+
+bool IsUnitKind(int code)
+{
+    return code >= 0 && code < UnitKindCount;
+}
+
+TUnitKind UnitKindOfName(const std::string &name)
+{
+    for (const UnitKindName &candidate : kUnitKindNames)
+        if (SameText(candidate.name, name))
+            return candidate.kind;
+    ShowMessage(std::string(uConstants::UnitNameUnknown) + " " + name);
+    return ukEmpty;
+}

@@ -1,0 +1,22 @@
+#include "uUnits.h"
+
+int TUnits::Add(std::unique_ptr<TUnit> unit)
+{
+    FUnits.Add(unit.release());
+    return 0;
+}
+
+TUnit *TUnits::GetUnit(TUnitKind kind) const
+{
+    for (int i = FUnits.Lower(); i <= FUnits.Upper(); ++i) {
+        auto *unit = static_cast<TUnit *>(FUnits.GetItem(i));
+        if (unit->Kind() == kind)
+            return unit;
+    }
+    return nullptr;
+}
+
+TIterator *TUnits::CreateIterator()
+{
+    return FUnits.CreateIterator();
+}
