@@ -28,6 +28,7 @@ inline constexpr const char *UnitsDifferFromFile = "Cannot save run, units diffe
 inline constexpr const char *ChartsCopied = "Charts are copied to clipboard";
 inline constexpr const char *BasinSettingsMissing = "Unable to find Pondix.Ini";
 inline constexpr const char *BorderSettingsMissing = "Unable to find Striva.Ini";
+inline constexpr const char *FurrowSettingsMissing = "Unable to find Rillox.Ini";
 inline constexpr const char *UnitNameUnknown = "Cannot find correct Unit";
 inline constexpr const char *UnknownUnit = "Unknown Unit";
 

@@ -6,18 +6,18 @@
 // The settings reader builds a run's parameter set from these rows in row order; that order
 // is what the pairwise copy between runs and the run files rely on.
 
-#include <cstddef>
-#include <cstdint>
-#include <vector>
-
 #include "uIrrigationTypes.h"
+#include "uUnitKind.h"
+
+#include <cstddef>
+#include <vector>
 
 // One input parameter: an option (no limits) or a bounded input or decision variable.
 struct TInputDefinition {
     const char *Key;          // InitialSettings key; the Boundaries keys append "_L" and "_U"
     const char *Name;         // the lookup name; differs from the key only for "SCS #"
-    std::uint8_t UnitKind;    // the parameter gets the first unit of this kind
-    std::uint8_t Category;    // 0 option or input, 2 decision variable
+    TUnitKind UnitKind;       // the parameter gets the first unit of this kind
+    TParameterCategory Category;  // 0 option or input, 2 decision variable
     const char *Description;  // nullptr: none is set and the name serves as caption
     double Default;           // a displayed value in the unit of the kind
     bool Bounded;             // options are created without limits
@@ -28,7 +28,7 @@ struct TInputDefinition {
 // One result parameter; created with the value 0, category 1, no limits.
 struct TResultDefinition {
     const char *Name;
-    std::uint8_t UnitKind;
+    TUnitKind UnitKind;
     const char *Description;
     bool Basin;  // the basin module carries only the results marked here
 };
@@ -37,7 +37,7 @@ struct TResultDefinition {
 struct TCurveDefinition {
     const char *Name;
     const char *Description;
-    std::uint8_t UnitKind;
+    TUnitKind UnitKind;
     const char *ValueLabel;
     bool Basin;  // the basin module has no recession curve
 };

@@ -4,6 +4,9 @@
 #include "ExecutableFolder.h"
 #include "IniFile.h"
 #include "NumberText.h"
+#include "RecordingDialogs.h"
+#include "uIrrigationDataSet.h"
+#include "uParameter.h"
 #include "uParameterDefinitions.h"
 
 #include <gtest/gtest.h>
@@ -158,6 +161,34 @@ TEST(ShippedSettings, InitialValuesAndLimitsAreTheBuiltInOnes)
         const auto boundaries = ini.ReadSection("Boundaries");
         EXPECT_EQ(std::set<std::string>(initial.begin(), initial.end()), initialKeys);
         EXPECT_EQ(std::set<std::string>(boundaries.begin(), boundaries.end()), boundaryKeys);
+    }
+}
+
+TEST(ShippedSettings, EveryModuleLoadsWithoutAMessageAndEveryQuantityHasAUnit)
+{
+    for (const ShippedFile &file : kShippedFiles) {
+        SCOPED_TRACE(file.name);
+        RecordingDialogs dialogs;
+        TIrrigationDataSet set(file.module);
+        ASSERT_EQ(set.NewRun(), 1);
+        ASSERT_EQ(set.NewRun(), 2);  // the copy between runs passes every value too
+        TParameters *parameters = set.GetLastRun()->GetParameters();
+        int count = 0;
+        std::unique_ptr<TIterator> it(parameters->CreateParameterIterator());
+        while (!it->IsDone()) {
+            auto *parameter = static_cast<TParameter *>(it->Next());
+            SCOPED_TRACE(parameter->Name());
+            EXPECT_NE(parameter->GetUnit(), nullptr);
+            // The initial values lie inside their limits.
+            EXPECT_TRUE(parameter->IsInRange());
+            ++count;
+        }
+        EXPECT_EQ(static_cast<std::size_t>(count),
+                  InputDefinitions(file.module).size() + ResultDefinitions(file.module).size());
+        std::unique_ptr<TIterator> curves(parameters->CreateArrayIterator());
+        while (!curves->IsDone())
+            EXPECT_NE(static_cast<TParameterArray *>(curves->Next())->GetUnit(), nullptr);
+        EXPECT_TRUE(dialogs.Messages().empty());
     }
 }
 

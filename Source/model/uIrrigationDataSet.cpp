@@ -1,0 +1,157 @@
+#include "uIrrigationDataSet.h"
+
+#include "ExecutableFolder.h"
+#include "NumberText.h"
+#include "uConstants.h"
+#include "uParameter.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace {
+
+struct ModuleData {
+    TIrrigationModule module;
+    const char *folder;
+    TFileKind fileKind;
+};
+
+constexpr ModuleData kModuleData[] = {
+    {imBasin, uConstants::BasinDataFolder, fkBasinRunFile},
+    {imBorder, uConstants::BorderDataFolder, fkBorderRunFile},
+    {imFurrow, uConstants::FurrowDataFolder, fkFurrowRunFile},
+};
+
+std::string UpperCase(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return text;
+}
+
+}  // namespace
+
+TIrrigationDataSet::TIrrigationDataSet(TIrrigationModule module)
+    : FIniFile(std::make_unique<TIrrikaIniFile>(module))
+{
+    for (const ModuleData &data : kModuleData) {
+        if (data.module == module) {
+            FDataDir = ExecutableFolder() + data.folder;
+            FFileKind = data.fileKind;
+        }
+    }
+    FUnits = FIniFile->ReadUnits();
+}
+
+int TIrrigationDataSet::AddRun(std::unique_ptr<TIrrigationRun> run)
+{
+    if (!run)
+        return -1;
+    FRuns.Add(run.release());
+    return 0;
+}
+
+int TIrrigationDataSet::NewRun()
+{
+    if (!FUnits)
+        return 0;
+    auto run = std::make_unique<TIrrigationRun>(GetRunCount() + 1, FUnits.get());
+    auto parameters = std::make_unique<TParameters>();
+    FIniFile->ReadParameters(FUnits.get(), *parameters);
+    run->SetParameters(std::move(parameters));
+    TIrrigationRun *added = run.get();
+    AddRun(std::move(run));
+
+    const int count = GetRunCount();
+    TIrrigationRun *previous = count > 1 ? GetRunByNumber(count - 1) : nullptr;
+    if (previous) {
+        added->SetInfiltrationType(previous->InfiltrationType());
+        // Through the display path, so each value passes the new unit's conversion: with
+        // the factor 1 of the stored units a copy to 15 significant digits.
+        std::unique_ptr<TIterator> from(previous->GetParameters()->CreateParameterIterator());
+        std::unique_ptr<TIterator> to(added->GetParameters()->CreateParameterIterator());
+        while (!from->IsDone() && !to->IsDone()) {
+            auto *source = dynamic_cast<TParameter *>(from->Next());
+            auto *target = dynamic_cast<TParameter *>(to->Next());
+            // An unset value has no text, which stops the copy with the conversion error.
+            if (source && target)
+                target->SetDisplayValue(source->HasValue() ? FloatToStr(source->GetValue()) : std::string());
+        }
+    }
+    return count;
+}
+
+TIrrigationRun *TIrrigationDataSet::GetRunByNumber(int number) const
+{
+    for (int i = FRuns.Lower(); i <= FRuns.Upper(); ++i) {
+        auto *run = static_cast<TIrrigationRun *>(FRuns.GetItem(i));
+        if (run && run->Number() == number)
+            return run;
+    }
+    return nullptr;
+}
+
+TIrrigationRun *TIrrigationDataSet::GetFirstRun()
+{
+    if (GetRunCount() == 0)
+        NewRun();
+    return GetRunByNumber(1);
+}
+
+TIrrigationRun *TIrrigationDataSet::GetLastRun()
+{
+    if (GetRunCount() == 0)
+        NewRun();
+    return GetRunByNumber(GetRunCount());
+}
+
+std::unique_ptr<TIterator> TIrrigationDataSet::CreateRunIterator()
+{
+    return std::unique_ptr<TIterator>(FRuns.CreateIterator());
+}
+
+int TIrrigationDataSet::DeleteRun(int position)
+{
+    if (position < 1 || position > GetRunCount())
+        return -1;
+    FRuns.Delete(position);
+    return 0;
+}
+
+void TIrrigationDataSet::RenumberRuns()
+{
+    for (int i = FRuns.Lower(); i <= FRuns.Upper(); ++i)
+        static_cast<TIrrigationRun *>(FRuns.GetItem(i))->SetNumber(i);
+}
+
+int TIrrigationDataSet::ClearRuns()
+{
+    FRuns.DeleteRange(FRuns.Lower(), FRuns.Upper());
+    return 0;
+}
+
+bool TIrrigationDataSet::CompareUnits(int number, std::string &text) const
+{
+    text.clear();
+    const TIrrigationRun *first = GetRunByNumber(1);
+    const TIrrigationRun *other = GetRunByNumber(number);
+    if (!first || !other || !first->GetParameters() || !other->GetParameters())
+        return false;
+    bool result = false;
+    std::unique_ptr<TIterator> a(first->GetParameters()->CreateParameterIterator());
+    std::unique_ptr<TIterator> b(other->GetParameters()->CreateParameterIterator());
+    while (!a->IsDone()) {
+        auto *left = dynamic_cast<TParameter *>(a->Next());
+        auto *right = b->IsDone() ? nullptr : dynamic_cast<TParameter *>(b->Next());
+        if (!left || !right)
+            continue;
+        result = true;
+        const std::string leftName = left->GetUnit() ? left->GetUnit()->Name() : std::string();
+        const std::string rightName = right->GetUnit() ? right->GetUnit()->Name() : std::string();
+        if (UpperCase(leftName) != UpperCase(rightName)) {
+            text = leftName + " <> " + rightName;
+            return false;
+        }
+    }
+    return result;
+}
