@@ -4,6 +4,7 @@
 #include "Errors.h"
 #include "NumberText.h"
 #include "uConstants.h"
+#include "uDisplayFormats.h"
 
 #include <cmath>
 
@@ -130,4 +131,23 @@ double TParameter::GetDisplayUpper() const
 std::string TParameter::GetDescription() const
 {
     return FDescription.empty() ? FName : FDescription;
+}
+
+std::string TParameter::GetDisplayText() const
+{
+    if (FUnit == nullptr)
+        return "0";
+    return FormatFloat(InputPattern(FName, FUnit->Kind(), CurrentModule()), GetDisplayValue());
+}
+
+std::string TParameter::GetResultText() const
+{
+    if (FUnit == nullptr)
+        return "0";
+    return FormatFloat(ResultPattern(FName, FUnit->Kind(), CurrentModule()), GetDisplayValue());
+}
+
+std::string TParameter::GetUnitText() const
+{
+    return FUnit ? UnitSuffix(FUnit->Name()) : " -";
 }

@@ -71,6 +71,12 @@ public:
     // The caption: the description, or the name when that is empty.
     std::string GetDescription() const override;
 
+    // The display value formatted by the input or the result rules of the current module,
+    // and the unit suffix. A parameter without unit shows "0" and " -".
+    std::string GetDisplayText() const;
+    std::string GetResultText() const;
+    std::string GetUnitText() const;
+
 private:
     double Factor() const { return FUnit ? FUnit->Factor() : 0.0; }
     // Stores a displayed value through the unit's inverse factor.
