@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
+#include <vector>
 
 namespace {
 
@@ -29,72 +30,65 @@ constexpr KindSet kLs = Kinds({ukLS_1});
 constexpr KindSet kMinutes = Kinds({ukMinutes});
 constexpr KindSet kHours = Kinds({ukHours});
 
+using Names = std::vector<const char *>;
+const Names kFlows = {"FlowRate", "CutBackFlow"};
+const Names kShapeNames = {"Spacing", "SideSlope", "MaxDepth", "MaxWidth", "BedWidth"};
+const Names kShapeCoefficients = {"Sigma1", "Sigma2", "Tau1", "Tau2"};
+const Names kTrialFlows = {"TrialFlowRate", "StableRunoffRate"};
+
 struct FormatRule {
-    const char *name;
+    Names names;  // the names a line of the table lists
     KindSet kinds;
     ModuleSet modules;
     const char *pattern;
 };
 
-// One row per rule; the rows of a name stand in the order they are tried.
+// One row per rule; the rows of a name stand in the order they are tried, and a rule holds
+// for every name it lists.
 const FormatRule kInputRules[] = {
-    {"BasinLength", kAnyKind, kBasin, "####0.00"},
-    {"BasinLength", kAnyKind, kBorder, "####0"},
-    {"BasinWidth", kAnyKind, kBasin, "####0.00"},
-    {"BasinWidth", kAnyKind, kBorder, "####0"},
-    {"Length", kAnyKind, kAnyModule, "####0"},
-    {"FlowRate", kGalMin, kBasin, "####0"},
-    {"FlowRate", kAnyKind, kBasin, "####0.00"},
-    {"FlowRate", kGalMin, kAnyModule, "####0.0"},
-    {"FlowRate", kLs, kAnyModule, "####0.00"},
-    {"FlowRate", kAnyKind, kAnyModule, "####0.000"},
-    {"CutoffTime", kMinutes, kAnyModule, "####0"},
-    {"CutoffTime", kHours, kAnyModule, "####0.00"},
-    {"SCS #", kAnyKind, kBasin, "####0.0"},
-    {"SCS #", kAnyKind, kAnyModule, "####0.00"},
-    {"Flowresistance", kAnyKind, kAnyModule, "####0.00"},
-    {"RequiredDepth", Kinds({ukMM}), kAnyModule, "####0"},
-    {"RequiredDepth", Kinds({ukINCH}), kFurrow, "####0.0"},
-    {"RequiredDepth", Kinds({ukFT3FT_1}), kFurrow, "####0.00"},
-    {"RequiredDepth", Kinds({ukM3M_1}), kFurrow, "####0.000"},
-    {"RequiredDepth", kAnyKind, kAnyModule, "####0.0"},
-    {"TimeRatedT100", kMinutes, kAnyModule, "####0"},
-    {"TimeRatedT100", kAnyKind, kAnyModule, "####0.00"},
-    {"KostiakovA", kAnyKind, kAnyModule, "####0.000"},
-    {"Kostiakovk", Kinds({ukMM_MIN_A, ukMM_HR_A}), kNotBasin, "####0.000"},
-    {"Kostiakovk", Kinds({ukCM_MIN_A, ukCM_HR_A, ukIN_MIN_A, ukIN_HR_A}), kNotBasin, "####0.00000"},
-    {"Kostiakovk", Kinds({ukM3M_1_MIN_A, ukM3M_1_HR_A, ukFT3FT_1_MIN_A, ukFT3FT_1_HR_A}), kFurrow, "####0.00000"},
-    {"Kostiakovk", kAnyKind, kAnyModule, "####0.00"},
-    {"KostiakovFo", Kinds({ukMM_MIN, ukMM_HR}), kNotBasin, "####0.000"},
-    {"KostiakovFo", Kinds({ukCM_MIN, ukCM_HR, ukIN_MIN, ukIN_HR}), kNotBasin, "####0.00000"},
-    {"KostiakovFo", Kinds({ukM3M_1_MIN, ukM3M_1_HR, ukFT3FT_1_MIN, ukFT3FT_1_HR}), kFurrow, "####0.00000"},
-    {"Slope", kAnyKind, kAnyModule, "####0.0000"},
-    {"LengthWidthRatio", kAnyKind, kAnyModule, "####0"},
-    {"AdvanceRatio", kAnyKind, kAnyModule, "####0.00"},
-    {"CutBackRatio", kAnyKind, kAnyModule, "####0.00"},
-    {"TailwaterRecoveryRatio", kAnyKind, kAnyModule, "####0.00"},
-    {"MaxVelocity", kAnyKind, kAnyModule, "####0.0"},
-    {"Spacing", kAnyKind, kAnyModule, "####0.00"},
-    {"SideSlope", kAnyKind, kAnyModule, "####0.00"},
-    {"MaxDepth", kAnyKind, kAnyModule, "####0.00"},
-    {"MaxWidth", kAnyKind, kAnyModule, "####0.00"},
-    {"BedWidth", kAnyKind, kAnyModule, "####0.00"},
-    {"Sigma1", kAnyKind, kAnyModule, "####0.000"},
-    {"Sigma2", kAnyKind, kAnyModule, "####0.000"},
-    {"Tau1", kAnyKind, kAnyModule, "####0.000"},
-    {"Tau2", kAnyKind, kAnyModule, "####0.000"},
-    {"TrialFlowRate", kGalMin, kAnyModule, "####0.00"},
-    {"TrialFlowRate", kLs, kAnyModule, "####0.000"},
-    {"TrialFlowRate", kAnyKind, kAnyModule, "####0.0000"},
-    {"StableRunoffRate", kGalMin, kAnyModule, "####0.00"},
-    {"StableRunoffRate", kLs, kAnyModule, "####0.000"},
-    {"StableRunoffRate", kAnyKind, kAnyModule, "####0.0000"},
-    {"AdvTimeL", kMinutes, kAnyModule, "####0"},
-    {"AdvTimeL", kHours, kAnyModule, "####0.00"},
-    {"AdvTimeHalfL", kMinutes, kAnyModule, "####0"},
-    {"AdvTimeHalfL", kHours, kAnyModule, "####0.00"},
-    {"TrialLength", kAnyKind, kAnyModule, "####0"},
-    {"TrialSlope", kAnyKind, kAnyModule, "####0.0000"},
+    {{"BasinLength"}, kAnyKind, kBasin, "####0.00"},
+    {{"BasinLength"}, kAnyKind, kBorder, "####0"},
+    {{"BasinWidth"}, kAnyKind, kBasin, "####0.00"},
+    {{"BasinWidth"}, kAnyKind, kBorder, "####0"},
+    {{"Length"}, kAnyKind, kAnyModule, "####0"},
+    {{"FlowRate"}, kGalMin, kBasin, "####0"},
+    {{"FlowRate"}, kAnyKind, kBasin, "####0.00"},
+    {{"FlowRate"}, kGalMin, kAnyModule, "####0.0"},
+    {{"FlowRate"}, kLs, kAnyModule, "####0.00"},
+    {{"FlowRate"}, kAnyKind, kAnyModule, "####0.000"},
+    {{"CutoffTime"}, kMinutes, kAnyModule, "####0"},
+    {{"CutoffTime"}, kHours, kAnyModule, "####0.00"},
+    {{"SCS #"}, kAnyKind, kBasin, "####0.0"},
+    {{"SCS #"}, kAnyKind, kAnyModule, "####0.00"},
+    {{"Flowresistance"}, kAnyKind, kAnyModule, "####0.00"},
+    {{"RequiredDepth"}, Kinds({ukMM}), kAnyModule, "####0"},
+    {{"RequiredDepth"}, Kinds({ukINCH}), kFurrow, "####0.0"},
+    {{"RequiredDepth"}, Kinds({ukFT3FT_1}), kFurrow, "####0.00"},
+    {{"RequiredDepth"}, Kinds({ukM3M_1}), kFurrow, "####0.000"},
+    {{"RequiredDepth"}, kAnyKind, kAnyModule, "####0.0"},
+    {{"TimeRatedT100"}, kMinutes, kAnyModule, "####0"},
+    {{"TimeRatedT100"}, kAnyKind, kAnyModule, "####0.00"},
+    {{"KostiakovA"}, kAnyKind, kAnyModule, "####0.000"},
+    {{"Kostiakovk"}, Kinds({ukMM_MIN_A, ukMM_HR_A}), kNotBasin, "####0.000"},
+    {{"Kostiakovk"}, Kinds({ukCM_MIN_A, ukCM_HR_A, ukIN_MIN_A, ukIN_HR_A}), kNotBasin, "####0.00000"},
+    {{"Kostiakovk"}, Kinds({ukM3M_1_MIN_A, ukM3M_1_HR_A, ukFT3FT_1_MIN_A, ukFT3FT_1_HR_A}), kFurrow, "####0.00000"},
+    {{"Kostiakovk"}, kAnyKind, kAnyModule, "####0.00"},
+    {{"KostiakovFo"}, Kinds({ukMM_MIN, ukMM_HR}), kNotBasin, "####0.000"},
+    {{"KostiakovFo"}, Kinds({ukCM_MIN, ukCM_HR, ukIN_MIN, ukIN_HR}), kNotBasin, "####0.00000"},
+    {{"KostiakovFo"}, Kinds({ukM3M_1_MIN, ukM3M_1_HR, ukFT3FT_1_MIN, ukFT3FT_1_HR}), kFurrow, "####0.00000"},
+    {{"Slope"}, kAnyKind, kAnyModule, "####0.0000"},
+    {{"LengthWidthRatio"}, kAnyKind, kAnyModule, "####0"},
+    {{"AdvanceRatio", "CutBackRatio", "TailwaterRecoveryRatio"}, kAnyKind, kAnyModule, "####0.00"},
+    {{"MaxVelocity"}, kAnyKind, kAnyModule, "####0.0"},
+    {kShapeNames, kAnyKind, kAnyModule, "####0.00"},
+    {kShapeCoefficients, kAnyKind, kAnyModule, "####0.000"},
+    {kTrialFlows, kGalMin, kAnyModule, "####0.00"},
+    {kTrialFlows, kLs, kAnyModule, "####0.000"},
+    {kTrialFlows, kAnyKind, kAnyModule, "####0.0000"},
+    {{"AdvTimeL", "AdvTimeHalfL"}, kMinutes, kAnyModule, "####0"},
+    {{"AdvTimeL", "AdvTimeHalfL"}, kHours, kAnyModule, "####0.00"},
+    {{"TrialLength"}, kAnyKind, kAnyModule, "####0"},
+    {{"TrialSlope"}, kAnyKind, kAnyModule, "####0.0000"},
 };
 
 struct KindRule {
@@ -110,53 +104,33 @@ constexpr KindRule kResultKindRules[] = {
 };
 
 const FormatRule kResultNameRules[] = {
-    {"FlowRate", kGalMin, kBasin, "####0"},
-    {"FlowRate", kLs, kBasin, "####0"},
-    {"FlowRate", kAnyKind, kBasin, "####0.0"},
-    {"FlowRate", kGalMin, kAnyModule, "####0.0"},
-    {"FlowRate", kLs, kAnyModule, "####0.00"},
-    {"FlowRate", kAnyKind, kAnyModule, "####0.000"},
-    {"CutBackFlow", kGalMin, kBasin, "####0"},
-    {"CutBackFlow", kLs, kBasin, "####0"},
-    {"CutBackFlow", kAnyKind, kBasin, "####0.0"},
-    {"CutBackFlow", kGalMin, kAnyModule, "####0.0"},
-    {"CutBackFlow", kLs, kAnyModule, "####0.00"},
-    {"CutBackFlow", kAnyKind, kAnyModule, "####0.000"},
-    {"BasinLength", kAnyKind, kBasin, "####0.00"},
-    {"BasinLength", kAnyKind, kBorder, "####0"},
-    {"BasinWidth", kAnyKind, kBasin, "####0.00"},
-    {"BasinWidth", kAnyKind, kBorder, "####0"},
-    {"Length", kAnyKind, kAnyModule, "####0.00"},
-    {"SCS #", kAnyKind, kBasin, "####0.0"},
-    {"SCS #", kAnyKind, kAnyModule, "####0.00"},
-    {"Flowresistance", kAnyKind, kAnyModule, "####0.00"},
-    {"RequiredDepth", kAnyKind, kAnyModule, "####0.0"},
-    {"TimeRatedT100", kAnyKind, kAnyModule, "####0.00"},
-    {"KostiakovA", kAnyKind, kAnyModule, "####0.000"},
-    {"Kostiakovk", kAnyKind, kAnyModule, "####0.00"},
-    {"Slope", kAnyKind, kAnyModule, "####0.0000"},
-    {"LengthWidthRatio", kAnyKind, kAnyModule, "####0"},
-    {"AdvanceRatio", kAnyKind, kAnyModule, "####0.00"},
-    {"CutBackRatio", kAnyKind, kAnyModule, "####0.00"},
-    {"TailwaterRecoveryRatio", kAnyKind, kAnyModule, "####0.00"},
-    {"MaxVelocity", kAnyKind, kAnyModule, "####0.0"},
-    {"Spacing", kAnyKind, kAnyModule, "####0.00"},
-    {"SideSlope", kAnyKind, kAnyModule, "####0.00"},
-    {"MaxDepth", kAnyKind, kAnyModule, "####0.00"},
-    {"MaxWidth", kAnyKind, kAnyModule, "####0.00"},
-    {"BedWidth", kAnyKind, kAnyModule, "####0.00"},
-    {"Sigma1", kAnyKind, kAnyModule, "####0.000"},
-    {"Sigma2", kAnyKind, kAnyModule, "####0.000"},
-    {"Tau1", kAnyKind, kAnyModule, "####0.000"},
-    {"Tau2", kAnyKind, kAnyModule, "####0.000"},
-    {"TrialFlowRate", kGalMin, kAnyModule, "####0.00"},
-    {"TrialFlowRate", kLs, kAnyModule, "####0.000"},
-    {"TrialFlowRate", kAnyKind, kAnyModule, "####0.0000"},
-    {"StableRunoffRate", kGalMin, kAnyModule, "####0.00"},
-    {"StableRunoffRate", kLs, kAnyModule, "####0.000"},
-    {"StableRunoffRate", kAnyKind, kAnyModule, "####0.0000"},
-    {"TrialLength", kAnyKind, kAnyModule, "####0"},
-    {"TrialSlope", kAnyKind, kAnyModule, "####0.0000"},
+    {kFlows, kGalMin, kBasin, "####0"},
+    {kFlows, kLs, kBasin, "####0"},
+    {kFlows, kAnyKind, kBasin, "####0.0"},
+    {kFlows, kGalMin, kAnyModule, "####0.0"},
+    {kFlows, kLs, kAnyModule, "####0.00"},
+    {kFlows, kAnyKind, kAnyModule, "####0.000"},
+    {{"BasinLength", "BasinWidth"}, kAnyKind, kBasin, "####0.00"},
+    {{"BasinLength", "BasinWidth"}, kAnyKind, kBorder, "####0"},
+    {{"Length"}, kAnyKind, kAnyModule, "####0.00"},
+    {{"SCS #"}, kAnyKind, kBasin, "####0.0"},
+    {{"SCS #"}, kAnyKind, kAnyModule, "####0.00"},
+    {{"Flowresistance"}, kAnyKind, kAnyModule, "####0.00"},
+    {{"RequiredDepth"}, kAnyKind, kAnyModule, "####0.0"},
+    {{"TimeRatedT100"}, kAnyKind, kAnyModule, "####0.00"},
+    {{"KostiakovA"}, kAnyKind, kAnyModule, "####0.000"},
+    {{"Kostiakovk"}, kAnyKind, kAnyModule, "####0.00"},
+    {{"Slope"}, kAnyKind, kAnyModule, "####0.0000"},
+    {{"LengthWidthRatio"}, kAnyKind, kAnyModule, "####0"},
+    {{"AdvanceRatio", "CutBackRatio", "TailwaterRecoveryRatio"}, kAnyKind, kAnyModule, "####0.00"},
+    {{"MaxVelocity"}, kAnyKind, kAnyModule, "####0.0"},
+    {kShapeNames, kAnyKind, kAnyModule, "####0.00"},
+    {kShapeCoefficients, kAnyKind, kAnyModule, "####0.000"},
+    {kTrialFlows, kGalMin, kAnyModule, "####0.00"},
+    {kTrialFlows, kLs, kAnyModule, "####0.000"},
+    {kTrialFlows, kAnyKind, kAnyModule, "####0.0000"},
+    {{"TrialLength"}, kAnyKind, kAnyModule, "####0"},
+    {{"TrialSlope"}, kAnyKind, kAnyModule, "####0.0000"},
 };
 
 struct SuffixRow {
@@ -222,9 +196,13 @@ const char *FirstMatch(const FormatRule (&rules)[N], const std::string &name, TU
     // Codes beyond the sets share their last bit: only "else" rules hold for them.
     const KindSet kindBit = KindSet{1} << (kind < 64 ? kind : 63);
     const ModuleSet moduleBit = static_cast<ModuleSet>(1 << (module < 8 ? module : 7));
-    for (const FormatRule &rule : rules)
-        if (name == rule.name && (rule.kinds & kindBit) != 0 && (rule.modules & moduleBit) != 0)
-            return rule.pattern;
+    for (const FormatRule &rule : rules) {
+        if ((rule.kinds & kindBit) == 0 || (rule.modules & moduleBit) == 0)
+            continue;
+        for (const char *ruleName : rule.names)
+            if (name == ruleName)
+                return rule.pattern;
+    }
     return kDefaultPattern;
 }
 
