@@ -118,6 +118,15 @@ int TIrrigationDataSet::DeleteRun(int position)
     return 0;
 }
 
+std::unique_ptr<TIrrigationRun> TIrrigationDataSet::TakeRun(int position)
+{
+    if (position < 1 || position > GetRunCount())
+        return nullptr;
+    auto *run = static_cast<TIrrigationRun *>(FRuns.GetItem(position));
+    FRuns.Remove(run);
+    return std::unique_ptr<TIrrigationRun>(run);
+}
+
 void TIrrigationDataSet::RenumberRuns()
 {
     for (int i = FRuns.Lower(); i <= FRuns.Upper(); ++i)

@@ -162,6 +162,24 @@ TEST_F(DataSetTest, AddRunTakesOwnershipAndRefusesNothing)
     EXPECT_TRUE(runs->IsDone());
 }
 
+TEST_F(DataSetTest, TakeRunHandsTheRunBackWithoutFreeingIt)
+{
+    TIrrigationDataSet set(imBasin);
+    set.NewRun();
+    set.NewRun();
+    TIrrigationRun *first = set.GetRunByNumber(1);
+    EXPECT_EQ(set.TakeRun(0), nullptr);
+    EXPECT_EQ(set.TakeRun(3), nullptr);
+    std::unique_ptr<TIrrigationRun> taken = set.TakeRun(1);
+    EXPECT_EQ(taken.get(), first);
+    EXPECT_EQ(set.GetRunCount(), 1);
+    EXPECT_EQ(set.GetRunByNumber(1), nullptr);  // not renumbered
+    EXPECT_NE(taken->GetParameters(), nullptr);  // still whole
+    EXPECT_EQ(set.AddRun(std::move(taken)), 0);
+    set.RenumberRuns();
+    EXPECT_EQ(set.GetRunByNumber(2), first);  // put back at the end
+}
+
 TEST_F(DataSetTest, CompareUnitsNamesTheFirstDifference)
 {
     TIrrigationDataSet set(imBasin);
