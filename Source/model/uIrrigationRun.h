@@ -1,10 +1,11 @@
 #ifndef IRRIKA_MODEL_UIRRIGATIONRUN_H
 #define IRRIKA_MODEL_UIRRIGATIONRUN_H
 
-// One calculation of a design window: its parameter set, mode, calculated and saved flags
-// and how its infiltration was given.
+// One calculation of a design window: its parameter set, mode, calculated and saved flags,
+// how its infiltration was given and its infiltration object.
 
 #include "Collection.h"
+#include "uInfiltration.h"
 #include "uIrrigationTypes.h"
 #include "uParameters.h"
 #include "uUnits.h"
@@ -20,6 +21,7 @@ public:
     int SetParameters(std::unique_ptr<TParameters> parameters);
     TParameters *GetParameters() const { return FParameters.get(); }
     TUnits *GetUnits() const { return FUnits; }
+    TInfiltration *GetInfiltration() const { return FInfiltration.get(); }
 
     int Number() const { return FNumber; }
     bool Calculated() const { return FCalculated; }
@@ -42,6 +44,10 @@ public:
     // 2 a curve was re-pointed.
     int ChangeUnit(TUnitKind fromKind, TUnitKind toKind);
 
+    // Copies the infiltration object's Kostiakov coefficients into the run's parameters,
+    // k expressed per the given depth unit (mm, cm, inch) and time unit (min, hr).
+    void SetKostiakovParameters(TUnitKind depthKind, TUnitKind timeKind);
+
 private:
     std::unique_ptr<TParameters> FParameters;
     TUnits *FUnits;
@@ -50,6 +56,7 @@ private:
     bool FCalculated = false;
     bool FSaved = false;
     TInfiltrationType FInfiltrationType = itIntakeFamily;
+    std::unique_ptr<TInfiltration> FInfiltration;
 };
 
 #endif

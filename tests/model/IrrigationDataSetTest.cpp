@@ -107,6 +107,7 @@ TEST_F(DataSetTest, NewRunTakesOverThePreviousValuesButNotItsUnitsOrRoles)
     EXPECT_EQ(p2->FindParameter("BasinLength")->GetValue(), p1->FindParameter("BasinLength")->GetValue());
     EXPECT_EQ(p2->FindParameter("BasinLength")->GetUnit()->Name(), "Meters");
     EXPECT_EQ(p2->FindParameter("RequiredDepth")->Category(), 0);
+    EXPECT_NE(second->GetInfiltration(), first->GetInfiltration());
     EXPECT_FALSE(p2->FindParameter("RequiredDepth")->Active());
     EXPECT_TRUE(dialogs.Messages().empty());
 }

@@ -5,6 +5,7 @@
 #include "IniFile.h"
 #include "NumberText.h"
 #include "RecordingDialogs.h"
+#include "uDisplayFormats.h"
 #include "uIrrigationDataSet.h"
 #include "uParameter.h"
 #include "uParameterDefinitions.h"
@@ -132,6 +133,8 @@ TEST(ShippedSettings, EveryFactorIsTheTrueConversionFromTheStoredUnit)
             ASSERT_NE(expected, ExpectedFactors().end());
             const double factor = StrToFloat(IniFile::ValueOf(values, key));
             EXPECT_NEAR(factor, expected->second, 1e-13 * expected->second);
+            // Only "Empty" shows no unit after the number.
+            EXPECT_EQ(std::string(UnitSuffix(key)) == " -", key == "Empty");
         }
     }
 }
