@@ -118,7 +118,7 @@ int TIrrigationDataSet::DeleteRun(int position)
     return 0;
 }
 
-std::unique_ptr<TIrrigationRun> TIrrigationDataSet::TakeRun(int position)
+std::unique_ptr<TIrrigationRun> TIrrigationDataSet::ExtractRun(int position)
 {
     if (position < 1 || position > GetRunCount())
         return nullptr;

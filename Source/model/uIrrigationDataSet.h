@@ -31,9 +31,10 @@ public:
     std::unique_ptr<TIterator> CreateRunIterator();
     // Deletes the run at a list position without renumbering; -1 out of bounds.
     int DeleteRun(int position);
-    // Hands the run at a list position to the caller without freeing it, so that it can be
-    // put back with AddRun; nullptr out of bounds. No renumbering.
-    std::unique_ptr<TIrrigationRun> TakeRun(int position);
+    // Takes the run at a list position out and hands it to the caller, without
+    // renumbering; nullptr out of bounds. Work that must be undoable (a load, saving the
+    // last run alone) keeps runs this way and puts them back with AddRun.
+    std::unique_ptr<TIrrigationRun> ExtractRun(int position);
     void RenumberRuns();
     int ClearRuns();
     // True when run 1 and run number share every unit name (ignoring letter case); at the

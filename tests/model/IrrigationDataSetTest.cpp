@@ -163,15 +163,15 @@ TEST_F(DataSetTest, AddRunTakesOwnershipAndRefusesNothing)
     EXPECT_TRUE(runs->IsDone());
 }
 
-TEST_F(DataSetTest, TakeRunHandsTheRunBackWithoutFreeingIt)
+TEST_F(DataSetTest, ExtractRunHandsTheRunBackWithoutFreeingIt)
 {
     TIrrigationDataSet set(imBasin);
     set.NewRun();
     set.NewRun();
     TIrrigationRun *first = set.GetRunByNumber(1);
-    EXPECT_EQ(set.TakeRun(0), nullptr);
-    EXPECT_EQ(set.TakeRun(3), nullptr);
-    std::unique_ptr<TIrrigationRun> taken = set.TakeRun(1);
+    EXPECT_EQ(set.ExtractRun(0), nullptr);
+    EXPECT_EQ(set.ExtractRun(3), nullptr);
+    std::unique_ptr<TIrrigationRun> taken = set.ExtractRun(1);
     EXPECT_EQ(taken.get(), first);
     EXPECT_EQ(set.GetRunCount(), 1);
     EXPECT_EQ(set.GetRunByNumber(1), nullptr);  // not renumbered
