@@ -58,10 +58,7 @@ IniFile::IniFile(const std::string &path)
             value = value.substr(1, value.size() - 2);
         if (key.empty())
             continue;
-        const bool known = std::any_of(current->entries.begin(), current->entries.end(),
-                                       [&](const auto &entry) { return SameIgnoringCase(entry.first, key); });
-        if (!known)
-            current->entries.emplace_back(key, value);
+        current->entries.emplace_back(key, value);
     }
 }
 

@@ -5,7 +5,8 @@
 // and key names match ignoring letter case, keys keep file order and spelling, an empty
 // value counts as absent, lines end in CR LF or LF, lines starting with ';' are comments.
 // Blanks around names and values are dropped and one pair of surrounding double quotes is
-// taken off a value. A repeated section or key: the first one counts.
+// taken off a value. A repeated section: the first one counts. A repeated key is listed
+// again by ReadSection and ReadSectionValues, while a lookup by name finds the first.
 
 #include <string>
 #include <utility>

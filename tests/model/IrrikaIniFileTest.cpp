@@ -131,6 +131,19 @@ TEST(IrrikaIniFile, UnitTableKeepsFileOrderNamesAsWrittenAndInverseFactors)
     }
     // The first unit of a kind is the one every parameter of that kind gets.
     EXPECT_EQ(units->GetUnit(12)->Name(), "Gallons");
+    // Unit names that differ only in letter case are two units of one kind; a factor is
+    // looked up by name ignoring case, so both take the first line's.
+    folder.Write("Pondix.INI", "[ConversionUnits]\nMM=1\nmm=25.4\n");
+    const auto twins = TIrrikaIniFile(imBasin).ReadUnits();
+    ASSERT_NE(twins, nullptr);
+    ASSERT_EQ(twins->Count(), 2);
+    EXPECT_EQ(twins->GetUnit(2)->Name(), "MM");
+    std::unique_ptr<TIterator> twin(twins->CreateIterator());
+    twin->Next();
+    const auto *second = static_cast<TUnit *>(twin->Next());
+    EXPECT_EQ(second->Name(), "mm");
+    EXPECT_EQ(second->Kind(), 2);
+    EXPECT_EQ(second->Factor(), 1.0);
     ASSERT_EQ(dialogs.Messages().size(), 1u);
     EXPECT_EQ(dialogs.Messages()[0].text, "Cannot find correct Unit Gallons");
 }

@@ -25,6 +25,7 @@ TEST_F(IniFileTest, SectionsAndKeysIgnoreCaseAndKeepFileOrder)
           "[initialsettings]\nFlowRate=20\nflowrate=30\nName=\"quoted\"\n");
     IniFile ini(path);
     EXPECT_EQ(ini.ReadSection("CONVERSIONUNITS"), (std::vector<std::string>{"Meters", "feet", "Empty"}));
+    EXPECT_EQ(ini.ReadSection("InitialSettings"), (std::vector<std::string>{"FlowRate", "flowrate", "Name"}));
     const auto values = ini.ReadSectionValues("conversionunits");
     ASSERT_EQ(values.size(), 2u);  // the empty value has no line
     EXPECT_EQ(IniFile::ValueOf(values, "FEET"), "3.2808");
