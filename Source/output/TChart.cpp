@@ -1,0 +1,336 @@
+#include "TChart.h"
+
+#include <QCoreApplication>
+#include <QFont>
+#include <QGraphicsLayout>
+#include <QGraphicsScene>
+#include <QImage>
+#include <QLocale>
+#include <QPainter>
+#include <QPen>
+#include <QtCharts/QAreaSeries>
+#include <QtCharts/QChart>
+#include <QtCharts/QLegend>
+#include <QtCharts/QLegendMarker>
+#include <QtCharts/QLineSeries>
+#include <QtCharts/QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The charts show 13-pixel texts throughout.
+constexpr int kFontPixels = 13;
+constexpr int kMarkerSize = 7;
+// More bottom labels than this cannot be read; past it the chart picks its own ticks,
+// which also keeps a tiny increment from spending ages on tick positions.
+constexpr double kMostIncrementTicks = 100;
+
+QFont ChartFont()
+{
+    QFont font;
+    font.setPixelSize(kFontPixels);
+    return font;
+}
+
+QString ToQt(const std::string &text) { return QString::fromStdString(text); }
+
+// A round step (1, 2 or 5 times a power of ten) that cuts the range into about six parts.
+double NiceStep(double range)
+{
+    const double raw = range / 6;
+    const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
+    for (double factor : {1.0, 2.0, 5.0}) {
+        if (factor * magnitude >= raw)
+            return factor * magnitude;
+    }
+    return 10 * magnitude;
+}
+
+// Ticks at the multiples of step from 0; a range that is empty or not finite becomes 0..1.
+void SetAxisRange(QValueAxis *axis, double minimum, double maximum, double step)
+{
+    if (!std::isfinite(minimum) || !std::isfinite(maximum) || maximum <= minimum) {
+        minimum = std::isfinite(minimum) ? minimum : 0;
+        maximum = minimum + 1;
+    }
+    if (!(step > 0) || !std::isfinite(step) || (maximum - minimum) / step > kMostIncrementTicks)
+        step = NiceStep(maximum - minimum);
+    axis->setRange(minimum, maximum);
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickAnchor(0);
+    axis->setTickInterval(step);
+}
+
+Qt::PenStyle ToQt(TPenStyle style)
+{
+    switch (style) {
+    case TPenStyle::Dash:
+        return Qt::DashLine;
+    case TPenStyle::Dot:
+        return Qt::DotLine;
+    case TPenStyle::Solid:
+        break;
+    }
+    return Qt::SolidLine;
+}
+
+Qt::BrushStyle ToQt(TAreaBrush brush)
+{
+    switch (brush) {
+    case TAreaBrush::Vertical:
+        return Qt::VerPattern;
+    case TAreaBrush::BDiagonal:
+        return Qt::BDiagPattern;
+    case TAreaBrush::FDiagonal:
+        return Qt::FDiagPattern;
+    case TAreaBrush::None:
+        break;
+    }
+    return Qt::NoBrush;
+}
+
+// The charting library has no diagonal-cross point, so the series shows this picture at
+// every point instead.
+QImage DiagonalCross(const QColor &color)
+{
+    QImage image(kMarkerSize, kMarkerSize, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(color, 2));
+    painter.drawLine(QPointF(1, 1), QPointF(kMarkerSize - 1, kMarkerSize - 1));
+    painter.drawLine(QPointF(1, kMarkerSize - 1), QPointF(kMarkerSize - 1, 1));
+    return image;
+}
+
+QList<QPointF> ToQt(const TXYArray &points)
+{
+    QList<QPointF> list;
+    list.reserve(static_cast<qsizetype>(points.size()));
+    for (const TXYPoint &p : points)
+        list.append(QPointF(p.X, p.Y));
+    return list;
+}
+
+QPen SeriesPen(const TSeriesStyle &style)
+{
+    QPen pen(style.Color, style.LineWidth, ToQt(style.LineStyle));
+    pen.setCapStyle(Qt::FlatCap);
+    return pen;
+}
+
+}  // namespace
+
+std::string TChart::TChartAxis::Title() const { return FAxis->titleText().toStdString(); }
+void TChart::TChartAxis::SetTitle(const std::string &title) { FAxis->setTitleText(ToQt(title)); }
+bool TChart::TChartAxis::GridVisible() const { return FAxis->isGridLineVisible(); }
+void TChart::TChartAxis::SetGridVisible(bool visible) { FAxis->setGridLineVisible(visible); }
+bool TChart::TChartAxis::Inverted() const { return FAxis->isReverse(); }
+void TChart::TChartAxis::SetInverted(bool inverted) { FAxis->setReverse(inverted); }
+
+TChart::TChart(QWidget *parent)
+    : QChartView(new QChart, parent),
+      FChart(chart()),
+      FLeftQtAxis(new QValueAxis),
+      FBottomQtAxis(new QValueAxis),
+      FLeftAxis(FLeftQtAxis),
+      FBottomAxis(FBottomQtAxis)
+{
+    // Numbers read "1,234" whatever the user's locale: the point stays the decimal sign.
+    FChart->setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    FChart->setLocalizeNumbers(true);
+    FChart->setBackgroundBrush(Qt::white);
+    FChart->setBackgroundRoundness(0);
+    FChart->setDropShadowEnabled(false);
+    FChart->setTitleFont(ChartFont());
+    FChart->setTitleBrush(Qt::black);
+    FChart->legend()->setFont(ChartFont());
+    FChart->legend()->setVisible(true);
+    FChart->legend()->setAlignment(Qt::AlignRight);
+    for (QValueAxis *axis : {FLeftQtAxis, FBottomQtAxis}) {
+        axis->setLabelFormat("%.0f");
+        axis->setTitleFont(ChartFont());
+        axis->setLabelsFont(ChartFont());
+        axis->setTitleBrush(Qt::black);
+        axis->setLabelsColor(Qt::black);
+        axis->setLinePenColor(Qt::black);
+    }
+    FChart->addAxis(FLeftQtAxis, Qt::AlignLeft);
+    FChart->addAxis(FBottomQtAxis, Qt::AlignBottom);
+    UpdateLeftTicks();
+    UpdateBottomAxis();
+}
+
+TChart::~TChart() = default;
+
+std::string TChart::Title() const { return FChart->title().toStdString(); }
+void TChart::SetTitle(const std::string &title) { FChart->setTitle(ToQt(title)); }
+
+void TChart::SetLeftMaximum(double maximum)
+{
+    FLeftMaximum = maximum;
+    UpdateLeftTicks();
+}
+
+void TChart::UpdateLeftTicks() { SetAxisRange(FLeftQtAxis, 0, FLeftMaximum, 0); }
+
+void TChart::SetBottomIncrement(double increment)
+{
+    FBottomIncrement = increment;
+    UpdateBottomAxis();
+}
+
+double TChart::BottomMinimum() const { return FBottomQtAxis->min(); }
+double TChart::BottomMaximum() const { return FBottomQtAxis->max(); }
+
+bool TChart::BottomTicksAtIncrement() const
+{
+    return FBottomIncrement > 0 && FBottomQtAxis->tickInterval() == FBottomIncrement;
+}
+
+void TChart::UpdateBottomAxis()
+{
+    double minimum = HUGE_VAL;
+    double maximum = -HUGE_VAL;
+    for (const TChartSeries &series : FSeries) {
+        for (const TXYPoint &p : series.Points) {
+            minimum = std::min(minimum, p.X);
+            maximum = std::max(maximum, p.X);
+        }
+    }
+    if (minimum > maximum)
+        minimum = maximum = 0;
+    SetAxisRange(FBottomQtAxis, minimum, maximum, FBottomIncrement);
+}
+
+void TChart::AddSeries(const TChartSeries &series)
+{
+    TXYArray lower;
+    TXYArray upper = series.Points;
+    if (series.Kind == TSeriesKind::StackedArea) {
+        // Pile this area on the last stacked area, point by point.
+        lower = series.Points;
+        for (TXYPoint &p : lower)
+            p.Y = 0;
+        for (size_t s = FSeries.size(); s-- > 0;) {
+            if (FSeries[s].Kind != TSeriesKind::StackedArea)
+                continue;
+            for (size_t i = 0; i < lower.size() && i < FUpper[s].size(); ++i)
+                lower[i].Y = FUpper[s][i].Y;
+            break;
+        }
+        for (size_t i = 0; i < upper.size(); ++i)
+            upper[i].Y += lower[i].Y;
+    }
+
+    QAbstractSeries *qtSeries = nullptr;
+    const QPen pen = SeriesPen(series.Style);
+    if (series.Kind == TSeriesKind::StackedArea) {
+        auto *upperLine = new QLineSeries;
+        auto *lowerLine = new QLineSeries;
+        upperLine->append(ToQt(upper));
+        lowerLine->append(ToQt(lower));
+        auto *area = new QAreaSeries(upperLine, lowerLine);
+        area->setPen(pen);
+        area->setBrush(QBrush(series.Style.Color, ToQt(series.Style.Brush)));
+        qtSeries = area;
+    } else {
+        auto *line = new QLineSeries;
+        line->append(ToQt(upper));
+        line->setPen(pen);
+        line->setColor(series.Style.Color);
+        line->setMarkerSize(kMarkerSize);
+        if (series.Style.Pointer == TPointerStyle::Circle)
+            line->setPointsVisible(true);
+        else if (series.Style.Pointer == TPointerStyle::DiagCross)
+            line->setLightMarker(DiagonalCross(series.Style.Color));
+        qtSeries = line;
+    }
+    FSeries.push_back(series);
+    FLower.push_back(series.Kind == TSeriesKind::StackedArea ? lower : TXYArray());
+    FUpper.push_back(upper);
+    AttachSeries(qtSeries, series);
+    UpdateBottomAxis();
+}
+
+void TChart::AttachSeries(QAbstractSeries *series, const TChartSeries &description)
+{
+    series->setName(ToQt(description.Title));
+    FChart->addSeries(series);
+    series->attachAxis(FBottomQtAxis);
+    series->attachAxis(FLeftQtAxis);
+    // The chart resets the pen colour from its theme on adding; the style wins.
+    if (auto *area = qobject_cast<QAreaSeries *>(series)) {
+        area->setPen(SeriesPen(description.Style));
+        area->setBrush(QBrush(description.Style.Color, ToQt(description.Style.Brush)));
+    } else if (auto *line = qobject_cast<QLineSeries *>(series)) {
+        line->setPen(SeriesPen(description.Style));
+    }
+    if (!description.Style.ShowInLegend) {
+        for (QLegendMarker *marker : FChart->legend()->markers(series))
+            marker->setVisible(false);
+    }
+    FQtSeries.push_back(series);
+}
+
+const TChartSeries &TChart::Series(int index) const { return FSeries.at(static_cast<size_t>(index)); }
+TXYArray TChart::SeriesLower(int index) const { return FLower.at(static_cast<size_t>(index)); }
+TXYArray TChart::SeriesUpper(int index) const { return FUpper.at(static_cast<size_t>(index)); }
+
+std::vector<std::string> TChart::LegendTitles()
+{
+    Settle();
+    std::vector<std::string> titles;
+    for (QLegendMarker *marker : FChart->legend()->markers()) {
+        if (marker->isVisible())
+            titles.push_back(marker->label().toStdString());
+    }
+    return titles;
+}
+
+void TChart::RemoveAllSeries()
+{
+    FChart->removeAllSeries();
+    FQtSeries.clear();
+    FSeries.clear();
+    FLower.clear();
+    FUpper.clear();
+    UpdateBottomAxis();
+}
+
+void TChart::Settle()
+{
+    // A chart that was never shown has not laid itself out at its size yet; do it now, so
+    // that a hidden chart renders and lists its legend as it would on screen.
+    FChart->resize(size());
+    QCoreApplication::sendPostedEvents();
+    if (FChart->layout())
+        FChart->layout()->activate();
+}
+
+void TChart::Draw(QPainter &painter, const QRectF &target)
+{
+    Settle();
+    scene()->render(&painter, target, QRectF(QPointF(0, 0), size()), Qt::IgnoreAspectRatio);
+}
+
+QImage TChart::ToImage()
+{
+    QImage image(size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    Draw(painter, QRectF(image.rect()));
+    return image;
+}
+
+void TChart::PrintPartial(QPainter &painter, const QRectF &target)
+{
+    QRectF rect = target;
+    if (FPrintProportional && width() > 0 && height() > 0) {
+        QSizeF fitted = QSizeF(size()).scaled(target.size(), Qt::KeepAspectRatio);
+        rect = QRectF(target.topLeft(), fitted);
+    }
+    Draw(painter, rect);
+}

@@ -1,0 +1,195 @@
+#include "TChart.h"
+
+#include <QElapsedTimer>
+#include <QtCharts/QAreaSeries>
+#include <QtCharts/QChart>
+#include <QtCharts/QLineSeries>
+#include <QtCharts/QValueAxis>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+TChartSeries Line(const TXYArray &points, const std::string &title = "line")
+{
+    TChartSeries series;
+    series.Title = title;
+    series.Points = points;
+    return series;
+}
+
+TChartSeries Area(const TXYArray &heights, const std::string &title)
+{
+    TChartSeries series = Line(heights, title);
+    series.Kind = TSeriesKind::StackedArea;
+    return series;
+}
+
+QValueAxis *QtAxis(TChart &chart, Qt::Orientation orientation)
+{
+    return qobject_cast<QValueAxis *>(chart.Chart()->axes(orientation).at(0));
+}
+
+// The number of dark pixels: a chart that rendered nothing is all white.
+int DarkPixels(const QImage &image)
+{
+    int dark = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            dark += qGray(image.pixel(x, y)) < 128;
+    return dark;
+}
+
+}  // namespace
+
+TEST(Chart, BottomAxisSpansTheSeriesAndTicksAtTheIncrement)
+{
+    TChart chart;
+    chart.AddSeries(Line({{4, 1}, {20, 2}}));
+    chart.AddSeries(Line({{10, 1}, {96, 2}}));
+    chart.SetBottomIncrement(20);
+    EXPECT_EQ(4, chart.BottomMinimum());
+    EXPECT_EQ(96, chart.BottomMaximum());
+    EXPECT_TRUE(chart.BottomTicksAtIncrement());
+    EXPECT_EQ(QValueAxis::TicksDynamic, QtAxis(chart, Qt::Horizontal)->tickType());
+    EXPECT_EQ(0, QtAxis(chart, Qt::Horizontal)->tickAnchor());
+    EXPECT_EQ(20, QtAxis(chart, Qt::Horizontal)->tickInterval());
+}
+
+// A length of 0 or a broken value from a file must not hang the drawing in a tick loop.
+TEST(Chart, UnusableBottomIncrementLeavesTheTicksToTheChart)
+{
+    const double kIncrements[] = {0, -20, 1e-12, std::numeric_limits<double>::quiet_NaN(),
+                                  std::numeric_limits<double>::infinity()};
+    for (double increment : kIncrements) {
+        SCOPED_TRACE(increment);
+        TChart chart;
+        chart.resize(774, 232);
+        chart.AddSeries(Line({{0, 1}, {100, 2}}));
+        chart.SetBottomIncrement(increment);
+        EXPECT_FALSE(chart.BottomTicksAtIncrement());
+        const double interval = QtAxis(chart, Qt::Horizontal)->tickInterval();
+        EXPECT_GE(interval, 100 / 100.0);
+        EXPECT_LE(interval, 100 / 2.0);
+        QElapsedTimer timer;
+        timer.start();
+        EXPECT_GT(DarkPixels(chart.ToImage()), 0);
+        EXPECT_LT(timer.elapsed(), 5000);
+    }
+}
+
+TEST(Chart, DegenerateRangesStillDraw)
+{
+    TChart chart;
+    chart.resize(300, 200);
+    chart.SetLeftMaximum(0);
+    chart.AddSeries(Line({{0, 0}, {0, 0}}));
+    chart.SetBottomIncrement(0);
+    EXPECT_EQ(0, chart.LeftMaximum());
+    EXPECT_LT(QtAxis(chart, Qt::Vertical)->min(), QtAxis(chart, Qt::Vertical)->max());
+    EXPECT_LT(chart.BottomMinimum(), chart.BottomMaximum());
+    EXPECT_GT(DarkPixels(chart.ToImage()), 0);
+}
+
+TEST(Chart, LeftAxisRunsFromZeroToTheMaximum)
+{
+    TChart chart;
+    chart.AddSeries(Line({{0, 500}, {1, 900}}));
+    chart.SetLeftMaximum(137);
+    EXPECT_EQ(0, QtAxis(chart, Qt::Vertical)->min());
+    EXPECT_EQ(137, QtAxis(chart, Qt::Vertical)->max());
+    chart.LeftAxis().SetInverted(true);
+    EXPECT_TRUE(QtAxis(chart, Qt::Vertical)->isReverse());
+}
+
+TEST(Chart, StackedAreasPileOnTheStackedAreaBeforeThem)
+{
+    TChart chart;
+    chart.AddSeries(Area({{0, 1}, {1, 2}}, "a"));
+    chart.AddSeries(Line({{0, 50}, {1, 50}}));  // a line between areas is not stacked on
+    chart.AddSeries(Area({{0, 10}, {1, 20}}, "b"));
+    chart.AddSeries(Area({{0, 100}, {1, 200}}, "c"));
+    struct Expected { int series; double lower0, upper0, lower1, upper1; };
+    const Expected kExpected[] = {{0, 0, 1, 0, 2}, {2, 1, 11, 2, 22}, {3, 11, 111, 22, 222}};
+    for (const Expected &e : kExpected) {
+        SCOPED_TRACE(e.series);
+        const TXYArray lower = chart.SeriesLower(e.series);
+        const TXYArray upper = chart.SeriesUpper(e.series);
+        ASSERT_EQ(2u, lower.size());
+        EXPECT_EQ(e.lower0, lower[0].Y);
+        EXPECT_EQ(e.upper0, upper[0].Y);
+        EXPECT_EQ(e.lower1, lower[1].Y);
+        EXPECT_EQ(e.upper1, upper[1].Y);
+        // What the charting library draws is the same pile.
+        auto *area = qobject_cast<QAreaSeries *>(chart.Chart()->series().at(e.series));
+        ASSERT_NE(nullptr, area);
+        EXPECT_EQ(e.upper1, area->upperSeries()->at(1).y());
+        EXPECT_EQ(e.lower1, area->lowerSeries()->at(1).y());
+    }
+    EXPECT_EQ(10, chart.Series(2).Points[0].Y);  // the series keeps its own heights
+}
+
+TEST(Chart, SeriesCarryTheirStyleIntoTheChart)
+{
+    TChart chart;
+    TChartSeries dashed = Line({{0, 1}, {1, 2}}, "Recession time       ");
+    dashed.Style.LineStyle = TPenStyle::Dash;
+    dashed.Style.LineWidth = 3;
+    dashed.Style.Pointer = TPointerStyle::DiagCross;
+    chart.AddSeries(dashed);
+    TChartSeries circles = dashed;
+    circles.Style.LineStyle = TPenStyle::Dot;
+    circles.Style.Pointer = TPointerStyle::Circle;
+    chart.AddSeries(circles);
+    TChartSeries hatched = Area({{0, 1}}, "area");
+    hatched.Style.Color = QColor(0xC0, 0xC0, 0xC0);
+    hatched.Style.Brush = TAreaBrush::BDiagonal;
+    chart.AddSeries(hatched);
+
+    auto *first = qobject_cast<QLineSeries *>(chart.Chart()->series().at(0));
+    auto *second = qobject_cast<QLineSeries *>(chart.Chart()->series().at(1));
+    auto *area = qobject_cast<QAreaSeries *>(chart.Chart()->series().at(2));
+    ASSERT_TRUE(first && second && area);
+    EXPECT_EQ("Recession time       ", first->name().toStdString());
+    EXPECT_EQ(Qt::DashLine, first->pen().style());
+    EXPECT_EQ(3, first->pen().width());
+    EXPECT_EQ(QColor(Qt::black), first->pen().color());
+    EXPECT_FALSE(first->lightMarker().isNull());
+    EXPECT_FALSE(first->pointsVisible());
+    EXPECT_EQ(Qt::DotLine, second->pen().style());
+    EXPECT_TRUE(second->pointsVisible());
+    EXPECT_TRUE(second->lightMarker().isNull());
+    EXPECT_EQ(Qt::BDiagPattern, area->brush().style());
+    EXPECT_EQ(QColor(0xC0, 0xC0, 0xC0), area->brush().color());
+}
+
+TEST(Chart, SeriesOutOfTheLegendAndRemovingAll)
+{
+    TChart chart;
+    chart.AddSeries(Line({{0, 1}}, "shown "));
+    TChartSeries hidden = Line({{0, 1}}, "");
+    hidden.Style.ShowInLegend = false;
+    chart.AddSeries(hidden);
+    chart.AddSeries(Area({{0, 1}}, "area"));
+    EXPECT_EQ((std::vector<std::string>{"shown ", "area"}), chart.LegendTitles());
+
+    chart.RemoveAllSeries();
+    EXPECT_EQ(0, chart.SeriesCount());
+    EXPECT_TRUE(chart.Chart()->series().isEmpty());
+    EXPECT_TRUE(chart.LegendTitles().empty());
+    chart.AddSeries(Area({{0, 5}}, "fresh"));
+    EXPECT_EQ(0, chart.SeriesLower(0)[0].Y);  // no pile on the removed areas
+}
+
+TEST(Chart, HiddenChartRendersAtItsSize)
+{
+    TChart chart;
+    chart.resize(400, 250);
+    chart.SetTitle("Title");
+    chart.AddSeries(Line({{0, 0}, {10, 10}}));
+    const QImage image = chart.ToImage();
+    EXPECT_EQ(QSize(400, 250), image.size());
+    EXPECT_GT(DarkPixels(image), 100);
+}
