@@ -1,0 +1,40 @@
+#ifndef IRRIKA_ENGINE_UIRRIGATIONFORMATTER_H
+#define IRRIKA_ENGINE_UIRRIGATIONFORMATTER_H
+
+// The engine binding of a module: everything a design window does that is particular to
+// its module goes through one of these. TPondix, TStriva and TRillox are the three
+// descendants; TIrrigationManager makes the one for a module number.
+
+#include "Collection.h"
+
+#include <memory>
+
+class TChart;
+class TStringGrid;
+class TIrrigationDataSet;
+
+class TIrrigationFormatter : public TRootObject {
+public:
+    ~TIrrigationFormatter() override;
+
+    // The binding's data set; it stays owned by the binding.
+    virtual TIrrigationDataSet *GetDataSet() = 0;
+    // Calculates the run with that number through the module's engine library and writes
+    // the results back, or reports the engine's codes. 0 means success, and also that no run
+    // has that number; any other value is the failure the user was told about.
+    virtual int Calculate(int RunNumber) = 0;
+
+    // The design window's displays, which it assigns once right after it got the binding;
+    // the binding never creates, frees or replaces them.
+    TChart *FTimeChart = nullptr;
+    TChart *FDepthChart = nullptr;
+    TStringGrid *FRunGrid = nullptr;
+
+protected:
+    TIrrigationFormatter();
+
+    // Created by the descendant's constructor with its module number.
+    std::unique_ptr<TIrrigationDataSet> FDataSet;
+};
+
+#endif

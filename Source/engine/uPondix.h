@@ -1,0 +1,17 @@
+#ifndef IRRIKA_ENGINE_UPONDIX_H
+#define IRRIKA_ENGINE_UPONDIX_H
+
+// The basin module's binding: its data set and its engine library libPondix.so.
+
+#include "uIrrigationFormatter.h"
+
+class TPondix : public TIrrigationFormatter {
+public:
+    TPondix();
+    ~TPondix() override;
+
+    TIrrigationDataSet *GetDataSet() override;
+    int Calculate(int RunNumber) override;
+};
+
+#endif

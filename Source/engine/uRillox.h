@@ -1,0 +1,17 @@
+#ifndef IRRIKA_ENGINE_URILLOX_H
+#define IRRIKA_ENGINE_URILLOX_H
+
+// The furrow module's binding: its data set and its engine library libRillox.so.
+
+#include "uIrrigationFormatter.h"
+
+class TRillox : public TIrrigationFormatter {
+public:
+    TRillox();
+    ~TRillox() override;
+
+    TIrrigationDataSet *GetDataSet() override;
+    int Calculate(int RunNumber) override;
+};
+
+#endif

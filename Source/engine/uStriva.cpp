@@ -1,0 +1,52 @@
+#include "uStriva.h"
+
+#include "NumberText.h"
+#include "uEngineCall.h"
+#include "uError.h"
+#include "uIrrigationDataSet.h"
+
+#include <cmath>
+#include <string>
+
+namespace {
+
+// In modes 3 and 4 the inflow is given: one above the maximum non-erosive flow per unit
+// width is refused before the engine runs. The limit needs a positive slope (a logarithm)
+// and width (a division); without them the engine judges the input itself.
+bool RefuseErosiveInflow(TIrrikaInfoRecord &record)
+{
+    if (record.Mode <= 2 || !(record.Slope > 0) || !(record.Width > 0))
+        return false;
+    const double limit = 0.01059 / std::exp(0.75 * std::log(record.Slope));
+    if (!(record.FlowRate / record.Width > limit))
+        return false;
+    record.ErrorCode = 200;
+    if (frmError)
+        frmError->ShowText(std::string("Inlet flow rate exceeds maximum non-erosive flow ") + "\n\r" +
+                               FloatToStr(limit * record.Width),
+                           ekError);
+    return true;
+}
+
+int BorderMessage(const TIrrikaInfoRecord &record) { return 200 + record.ErrorCode; }
+
+// The advance ratio is the engine's only under cutback flow; warning 1 means the
+// application efficiency could not be judged.
+void WriteBackBorder(const TIrrikaInfoRecord &record, TParameters &, TWriteBack &writeBack)
+{
+    if (record.Operation == 2)
+        writeBack.Value("AdvanceRatio", record.AdvanceRatio);
+    writeBack.Value("Applic. efficiency", record.WarningCode == 1 ? -1.0 : record.ApplicationEfficiency);
+}
+
+const TEngineCall kBorderCall{imBorder, true, nullptr, RefuseErosiveInflow, BorderMessage, 250, WriteBackBorder};
+
+}  // namespace
+
+TStriva::TStriva() { FDataSet = std::make_unique<TIrrigationDataSet>(imBorder); }
+
+TStriva::~TStriva() = default;
+
+TIrrigationDataSet *TStriva::GetDataSet() { return FDataSet.get(); }
+
+int TStriva::Calculate(int RunNumber) { return CalculateRun(*FDataSet, RunNumber, kBorderCall); }

@@ -1,0 +1,17 @@
+#ifndef IRRIKA_ENGINE_USTRIVA_H
+#define IRRIKA_ENGINE_USTRIVA_H
+
+// The border module's binding: its data set and its engine library libStriva.so.
+
+#include "uIrrigationFormatter.h"
+
+class TStriva : public TIrrigationFormatter {
+public:
+    TStriva();
+    ~TStriva() override;
+
+    TIrrigationDataSet *GetDataSet() override;
+    int Calculate(int RunNumber) override;
+};
+
+#endif
