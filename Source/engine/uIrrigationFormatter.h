@@ -23,6 +23,12 @@ public:
     // the results back, or reports the engine's codes. 0 means success, and also that no run
     // has that number; any other value is the failure the user was told about.
     virtual int Calculate(int RunNumber) = 0;
+    // Fills the runs table, one column per calculated run whose units equal the first
+    // run's; -1, with the grid emptied, when the data set yields no first run.
+    virtual int FillRunTable() = 0;
+    // Prints the runs table as it stands under the module's title; nothing without a
+    // grid. Always 0.
+    virtual int PrintRunTable() = 0;
 
     // The design window's displays, which it assigns once right after it got the binding;
     // the binding never creates, frees or replaces them.

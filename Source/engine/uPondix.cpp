@@ -4,6 +4,7 @@
 #include "uInfiltration.h"
 #include "uIrrigationDataSet.h"
 #include "uIrrigationRun.h"
+#include "uRunTable.h"
 
 #include <cmath>
 
@@ -41,3 +42,7 @@ TPondix::~TPondix() = default;
 TIrrigationDataSet *TPondix::GetDataSet() { return FDataSet.get(); }
 
 int TPondix::Calculate(int RunNumber) { return CalculateRun(*FDataSet, RunNumber, kBasinCall); }
+
+int TPondix::FillRunTable() { return ::FillRunTable(*FDataSet, FRunGrid, BasinRunTable); }
+
+int TPondix::PrintRunTable() { return ::PrintRunTable(FRunGrid, "Pondix"); }

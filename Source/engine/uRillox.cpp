@@ -2,6 +2,7 @@
 
 #include "uEngineCall.h"
 #include "uIrrigationDataSet.h"
+#include "uRunTable.h"
 
 #include <cmath>
 
@@ -52,3 +53,7 @@ TRillox::~TRillox() = default;
 TIrrigationDataSet *TRillox::GetDataSet() { return FDataSet.get(); }
 
 int TRillox::Calculate(int RunNumber) { return CalculateRun(*FDataSet, RunNumber, kFurrowCall); }
+
+int TRillox::FillRunTable() { return ::FillRunTable(*FDataSet, FRunGrid, FurrowRunTable); }
+
+int TRillox::PrintRunTable() { return ::PrintRunTable(FRunGrid, "Rillox"); }

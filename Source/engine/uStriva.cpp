@@ -4,6 +4,7 @@
 #include "uEngineCall.h"
 #include "uError.h"
 #include "uIrrigationDataSet.h"
+#include "uRunTable.h"
 
 #include <cmath>
 #include <string>
@@ -50,3 +51,7 @@ TStriva::~TStriva() = default;
 TIrrigationDataSet *TStriva::GetDataSet() { return FDataSet.get(); }
 
 int TStriva::Calculate(int RunNumber) { return CalculateRun(*FDataSet, RunNumber, kBorderCall); }
+
+int TStriva::FillRunTable() { return ::FillRunTable(*FDataSet, FRunGrid, BorderRunTable); }
+
+int TStriva::PrintRunTable() { return ::PrintRunTable(FRunGrid, "Striva"); }

@@ -12,6 +12,8 @@ public:
 
     TIrrigationDataSet *GetDataSet() override;
     int Calculate(int RunNumber) override;
+    int FillRunTable() override;
+    int PrintRunTable() override;
 };
 
 #endif
