@@ -1,11 +1,16 @@
 #include "TChart.h"
 
+#include "WindowsMetafile.h"
+
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QFont>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
 #include <QImage>
+#include <QGuiApplication>
 #include <QLocale>
+#include <QMimeData>
 #include <QPainter>
 #include <QPen>
 #include <QtCharts/QAreaSeries>
@@ -323,6 +328,13 @@ QImage TChart::ToImage()
     QPainter painter(&image);
     Draw(painter, QRectF(image.rect()));
     return image;
+}
+
+void TChart::CopyToClipboardMetafile()
+{
+    auto *data = new QMimeData;
+    data->setData(MetafileMimeType, WindowsMetafile::FromImage(ToImage()));
+    QGuiApplication::clipboard()->setMimeData(data);
 }
 
 void TChart::PrintPartial(QPainter &painter, const QRectF &target)

@@ -101,6 +101,11 @@ public:
     // The chart at its on-screen size.
     QImage ToImage();
 
+    // Puts the chart on the clipboard as a Windows metafile (not an enhanced one) holding
+    // its picture, under MetafileMimeType.
+    void CopyToClipboardMetafile();
+    static constexpr const char *MetafileMimeType = "image/x-wmf";
+
     // Printing: a proportional chart keeps its on-screen aspect ratio inside the rectangle,
     // otherwise it fills the rectangle.
     bool PrintProportional() const { return FPrintProportional; }

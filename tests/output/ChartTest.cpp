@@ -1,6 +1,9 @@
 #include "TChart.h"
 
+#include <QClipboard>
 #include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QMimeData>
 #include <QtCharts/QAreaSeries>
 #include <QtCharts/QChart>
 #include <QtCharts/QLineSeries>
@@ -192,4 +195,18 @@ TEST(Chart, HiddenChartRendersAtItsSize)
     const QImage image = chart.ToImage();
     EXPECT_EQ(QSize(400, 250), image.size());
     EXPECT_GT(DarkPixels(image), 100);
+}
+
+TEST(Chart, CopiesItselfAsMetafile)
+{
+    TChart chart;
+    chart.resize(300, 120);
+    chart.AddSeries(Line({{0, 0}, {10, 10}}));
+    chart.CopyToClipboardMetafile();
+    const QByteArray metafile = QGuiApplication::clipboard()->mimeData()->data(TChart::MetafileMimeType);
+    ASSERT_GE(metafile.size(), 22);
+    // The placeable key, then the bounding box of the chart's size.
+    EXPECT_EQ("\xD7\xCD\xC6\x9A", metafile.left(4).toStdString());
+    EXPECT_EQ(300, static_cast<quint8>(metafile[10]) | static_cast<quint8>(metafile[11]) << 8);
+    EXPECT_EQ(120, static_cast<quint8>(metafile[12]) | static_cast<quint8>(metafile[13]) << 8);
 }
