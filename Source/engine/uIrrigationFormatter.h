@@ -8,6 +8,7 @@
 #include "Collection.h"
 
 #include <memory>
+#include <string>
 
 class TChart;
 class TStringGrid;
@@ -23,12 +24,22 @@ public:
     // the results back, or reports the engine's codes. 0 means success, and also that no run
     // has that number; any other value is the failure the user was told about.
     virtual int Calculate(int RunNumber) = 0;
+    // Draws the calculated run with that number into the two charts; always 0.
+    virtual int DrawGraphs(int RunNumber) = 0;
     // Fills the runs table, one column per calculated run whose units equal the first
     // run's; -1, with the grid emptied, when the data set yields no first run.
     virtual int FillRunTable() = 0;
     // Prints the runs table as it stands under the module's title; nothing without a
     // grid. Always 0.
     virtual int PrintRunTable() = 0;
+    // Both charts as one picture: Kind 0 JPEG, 1 bitmap, 3 metafile file (the name's
+    // extension forced), 4 the clipboard. 0 when written or copied, else -1.
+    virtual int SaveGraphs(unsigned char Kind, const std::string &FileName) = 0;
+    // Both charts on one landscape page; -1 when a chart is missing.
+    virtual int PrintGraphs() = 0;
+    // The time chart (0) or the depth chart (1) to the clipboard as a metafile; -1 when a
+    // chart is missing.
+    virtual int CopyGraphToClipboard(unsigned char Which) = 0;
 
     // The design window's displays, which it assigns once right after it got the binding;
     // the binding never creates, frees or replaces them.

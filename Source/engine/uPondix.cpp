@@ -4,6 +4,7 @@
 #include "uInfiltration.h"
 #include "uIrrigationDataSet.h"
 #include "uIrrigationRun.h"
+#include "uRunGraphs.h"
 #include "uRunTable.h"
 
 #include <cmath>
@@ -43,6 +44,17 @@ TIrrigationDataSet *TPondix::GetDataSet() { return FDataSet.get(); }
 
 int TPondix::Calculate(int RunNumber) { return CalculateRun(*FDataSet, RunNumber, kBasinCall); }
 
+int TPondix::DrawGraphs(int RunNumber) { return ::DrawGraphs(*FDataSet, FTimeChart, FDepthChart, RunNumber, BasinRunGraphs); }
+
 int TPondix::FillRunTable() { return ::FillRunTable(*FDataSet, FRunGrid, BasinRunTable); }
 
 int TPondix::PrintRunTable() { return ::PrintRunTable(FRunGrid, "Pondix"); }
+
+int TPondix::SaveGraphs(unsigned char Kind, const std::string &FileName)
+{
+    return ::SaveGraphs(FTimeChart, FDepthChart, Kind, FileName);
+}
+
+int TPondix::PrintGraphs() { return ::PrintGraphs(FTimeChart, FDepthChart, BasinRunGraphs.PrintTitle); }
+
+int TPondix::CopyGraphToClipboard(unsigned char Which) { return ::CopyGraphToClipboard(FTimeChart, FDepthChart, Which); }

@@ -2,6 +2,7 @@
 
 #include "uEngineCall.h"
 #include "uIrrigationDataSet.h"
+#include "uRunGraphs.h"
 #include "uRunTable.h"
 
 #include <cmath>
@@ -54,6 +55,17 @@ TIrrigationDataSet *TRillox::GetDataSet() { return FDataSet.get(); }
 
 int TRillox::Calculate(int RunNumber) { return CalculateRun(*FDataSet, RunNumber, kFurrowCall); }
 
+int TRillox::DrawGraphs(int RunNumber) { return ::DrawGraphs(*FDataSet, FTimeChart, FDepthChart, RunNumber, FurrowRunGraphs); }
+
 int TRillox::FillRunTable() { return ::FillRunTable(*FDataSet, FRunGrid, FurrowRunTable); }
 
 int TRillox::PrintRunTable() { return ::PrintRunTable(FRunGrid, "Rillox"); }
+
+int TRillox::SaveGraphs(unsigned char Kind, const std::string &FileName)
+{
+    return ::SaveGraphs(FTimeChart, FDepthChart, Kind, FileName);
+}
+
+int TRillox::PrintGraphs() { return ::PrintGraphs(FTimeChart, FDepthChart, FurrowRunGraphs.PrintTitle); }
+
+int TRillox::CopyGraphToClipboard(unsigned char Which) { return ::CopyGraphToClipboard(FTimeChart, FDepthChart, Which); }

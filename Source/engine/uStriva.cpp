@@ -4,6 +4,7 @@
 #include "uEngineCall.h"
 #include "uError.h"
 #include "uIrrigationDataSet.h"
+#include "uRunGraphs.h"
 #include "uRunTable.h"
 
 #include <cmath>
@@ -52,6 +53,17 @@ TIrrigationDataSet *TStriva::GetDataSet() { return FDataSet.get(); }
 
 int TStriva::Calculate(int RunNumber) { return CalculateRun(*FDataSet, RunNumber, kBorderCall); }
 
+int TStriva::DrawGraphs(int RunNumber) { return ::DrawGraphs(*FDataSet, FTimeChart, FDepthChart, RunNumber, BorderRunGraphs); }
+
 int TStriva::FillRunTable() { return ::FillRunTable(*FDataSet, FRunGrid, BorderRunTable); }
 
 int TStriva::PrintRunTable() { return ::PrintRunTable(FRunGrid, "Striva"); }
+
+int TStriva::SaveGraphs(unsigned char Kind, const std::string &FileName)
+{
+    return ::SaveGraphs(FTimeChart, FDepthChart, Kind, FileName);
+}
+
+int TStriva::PrintGraphs() { return ::PrintGraphs(FTimeChart, FDepthChart, BorderRunGraphs.PrintTitle); }
+
+int TStriva::CopyGraphToClipboard(unsigned char Which) { return ::CopyGraphToClipboard(FTimeChart, FDepthChart, Which); }

@@ -12,8 +12,12 @@ public:
 
     TIrrigationDataSet *GetDataSet() override;
     int Calculate(int RunNumber) override;
+    int DrawGraphs(int RunNumber) override;
     int FillRunTable() override;
     int PrintRunTable() override;
+    int SaveGraphs(unsigned char Kind, const std::string &FileName) override;
+    int PrintGraphs() override;
+    int CopyGraphToClipboard(unsigned char Which) override;
 };
 
 #endif

@@ -4,6 +4,7 @@
 #include "RecordingDialogs.h"
 #include "TChart.h"
 #include "uIrrigationDataSet.h"
+#include "uIrrigationManager.h"
 #include "uParameter.h"
 #include "uParameterArray.h"
 #include "uParameters.h"
@@ -43,7 +44,8 @@ const Module kModules[] = {
     {imFurrow, &FurrowRunGraphs, "Length"},
 };
 
-// The frame's two charts and a data set of the module read from the shipped settings.
+// A module's binding with the frame's two charts, its data set read from the shipped
+// settings.
 class RunGraphs : public ::testing::Test {
 protected:
     RunGraphs()
@@ -55,7 +57,10 @@ protected:
     void Open(const Module &m, int runs = 1)
     {
         module = &m;
-        dataSet = std::make_unique<TIrrigationDataSet>(m.module);
+        formatter = TIrrigationManager().CreateFormatter(m.module);
+        formatter->FTimeChart = &time;
+        formatter->FDepthChart = &depth;
+        dataSet = formatter->GetDataSet();
         for (int i = 0; i < runs; ++i)
             dataSet->NewRun();
     }
@@ -82,11 +87,12 @@ protected:
         dataSet->GetRunByNumber(run)->SetMode(mode);
         dataSet->GetRunByNumber(run)->SetCalculated(true);
     }
-    int Draw(int run) { return DrawGraphs(*dataSet, &time, &depth, run, *module->layout); }
+    int Draw(int run) { return formatter->DrawGraphs(run); }
 
     RecordingDialogs dialogs;
     const Module *module = nullptr;
-    std::unique_ptr<TIrrigationDataSet> dataSet;
+    std::unique_ptr<TIrrigationFormatter> formatter;
+    TIrrigationDataSet *dataSet = nullptr;
     TChart time;
     TChart depth;
 };
@@ -217,7 +223,7 @@ TEST_F(RunGraphs, SaveForcesTheKindsExtension)
     };
     for (const Case &c : kCases) {
         SCOPED_TRACE(c.written);
-        EXPECT_EQ(0, SaveGraphs(&time, &depth, c.kind, base + c.given));
+        EXPECT_EQ(0, formatter->SaveGraphs(c.kind, base + c.given));
         EXPECT_TRUE(QFile::exists(QString::fromStdString(base + c.written)));
     }
     EXPECT_EQ(QSize(774, 474), QImage(QString::fromStdString(base + "plain.bmp")).size());
@@ -227,36 +233,44 @@ TEST_F(RunGraphs, SaveForcesTheKindsExtension)
 
 TEST_F(RunGraphs, SaveRefusesWhatItCannotWrite)
 {
+    Open(kModules[2]);
     QTemporaryDir dir;
     const std::string name = dir.path().toStdString() + "/chart";
     for (unsigned char kind : {2, 5})
-        EXPECT_EQ(-1, SaveGraphs(&time, &depth, kind, name));
-    EXPECT_EQ(-1, SaveGraphs(nullptr, &depth, gkBitmap, name));
-    EXPECT_EQ(-1, SaveGraphs(&time, nullptr, gkClipboard, ""));
-    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+        EXPECT_EQ(-1, formatter->SaveGraphs(kind, name));
     const std::string missing = dir.path().toStdString() + "/none/chart";
-    EXPECT_EQ(-1, SaveGraphs(&time, &depth, gkBitmap, missing));
-    EXPECT_THROW(SaveGraphs(&time, &depth, gkJPEG, missing), Exception);
-    EXPECT_THROW(SaveGraphs(&time, &depth, gkMetafile, missing), Exception);
+    EXPECT_EQ(-1, formatter->SaveGraphs(gkBitmap, missing));
+    EXPECT_THROW(formatter->SaveGraphs(gkJPEG, missing), Exception);
+    EXPECT_THROW(formatter->SaveGraphs(gkMetafile, missing), Exception);
+    formatter->FDepthChart = nullptr;
+    EXPECT_EQ(-1, formatter->SaveGraphs(gkBitmap, name));
+    EXPECT_EQ(-1, formatter->SaveGraphs(gkClipboard, ""));
+    EXPECT_EQ(-1, formatter->PrintGraphs());
+    EXPECT_EQ(-1, formatter->CopyGraphToClipboard(0));
+    formatter->FDepthChart = &depth;
+    formatter->FTimeChart = nullptr;
+    EXPECT_EQ(-1, formatter->SaveGraphs(gkJPEG, name));
+    EXPECT_EQ(-1, formatter->CopyGraphToClipboard(1));
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
 }
 
 TEST_F(RunGraphs, ClipboardCopies)
 {
+    Open(kModules[0]);
     QGuiApplication::clipboard()->clear();
-    EXPECT_EQ(0, SaveGraphs(&time, &depth, gkClipboard, ""));
+    EXPECT_EQ(0, formatter->SaveGraphs(gkClipboard, ""));
     EXPECT_EQ(QSize(774, 474), QGuiApplication::clipboard()->image().size());
 
-    EXPECT_EQ(-1, CopyGraphToClipboard(&time, nullptr, 0));
     struct Case { unsigned char which; int height; };
     for (const Case &c : {Case{0, 232}, Case{1, 242}}) {
         QGuiApplication::clipboard()->clear();
-        EXPECT_EQ(0, CopyGraphToClipboard(&time, &depth, c.which));
+        EXPECT_EQ(0, formatter->CopyGraphToClipboard(c.which));
         const QByteArray metafile = QGuiApplication::clipboard()->mimeData()->data(TChart::MetafileMimeType);
         ASSERT_GE(metafile.size(), 14);
         EXPECT_EQ(c.height, static_cast<quint8>(metafile[12]) | static_cast<quint8>(metafile[13]) << 8);
     }
     QGuiApplication::clipboard()->clear();
-    EXPECT_EQ(0, CopyGraphToClipboard(&time, &depth, 2));
+    EXPECT_EQ(0, formatter->CopyGraphToClipboard(2));
     const QMimeData *nothing = QGuiApplication::clipboard()->mimeData();
     EXPECT_TRUE(!nothing || !nothing->hasFormat(TChart::MetafileMimeType));
 }
@@ -276,44 +290,46 @@ TEST(GraphPrintLayout, ThirdsOfThePageWithSideMargins)
     EXPECT_EQ(802, GraphPrintLayout(6600, 4809).Time.Top);  // 801.5 goes to 802
 }
 
-// Prints to a PDF and finds the chart titles where the page layout puts the charts.
-TEST_F(RunGraphs, PrintsBothChartsOnOneLandscapePage)
+// Prints to a PDF and finds the chart texts where the page layout puts the charts.
+TEST_F(RunGraphs, PrintsBothChartsOnOneLandscapePageUnderTheModulesTitle)
 {
-    Open(kModules[1]);
-    Calculate(1, 1, {480, 75, 150, 300, 520, 90});
-    Draw(1);
-    EXPECT_EQ(-1, PrintGraphs(&time, nullptr, "Striva Graphs"));
+    const char *const kTitles[] = {"Pondix Graphs", "Striva Graphs", "Rillox Graphs"};
+    for (int m = 0; m < 3; ++m) {
+        SCOPED_TRACE(kTitles[m]);
+        Open(kModules[m]);
+        Calculate(1, 1, {480, 75, 150, 300, 520, 90});
+        Draw(1);
+        QTemporaryDir dir;
+        const std::string pdf = dir.filePath("graphs.pdf").toStdString();
+        QPrinter &printer = Printer();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(pdf));
+        printer.setPageOrientation(QPageLayout::Portrait);
+        ASSERT_EQ(0, formatter->PrintGraphs());
+        printer.setOutputFileName(QString());
+        EXPECT_FALSE(time.PrintProportional());
+        EXPECT_FALSE(depth.PrintProportional());
 
-    QTemporaryDir dir;
-    const std::string pdf = dir.filePath("graphs.pdf").toStdString();
-    QPrinter &printer = Printer();
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(QString::fromStdString(pdf));
-    printer.setPageOrientation(QPageLayout::Portrait);
-    ASSERT_EQ(0, PrintGraphs(&time, &depth, BorderRunGraphs.PrintTitle));
-    printer.setOutputFileName(QString());
-    EXPECT_FALSE(time.PrintProportional());
-    EXPECT_FALSE(depth.PrintProportional());
+        const std::string info = ReadCommand("pdfinfo '" + pdf + "'");
+        EXPECT_NE(std::string::npos, info.find(kTitles[m]));
+        EXPECT_TRUE(std::regex_search(info, std::regex("Pages: +1\n")));
+        std::smatch size;
+        ASSERT_TRUE(std::regex_search(info, size, std::regex("Page size: +([0-9.]+) x ([0-9.]+)")));
+        const double width = std::stod(size[1]), height = std::stod(size[2]);
+        EXPECT_GT(width, height);
 
-    const std::string info = ReadCommand("pdfinfo '" + pdf + "'");
-    EXPECT_NE(std::string::npos, info.find("Striva Graphs"));
-    EXPECT_TRUE(std::regex_search(info, std::regex("Pages: +1\n")));
-    std::smatch size;
-    ASSERT_TRUE(std::regex_search(info, size, std::regex("Page size: +([0-9.]+) x ([0-9.]+)")));
-    const double width = std::stod(size[1]), height = std::stod(size[2]);
-    EXPECT_GT(width, height);
-
-    // The time chart's title lies in the upper part of its third of the page, the depth
-    // chart's legend in the middle of the next third.
-    const std::string words = ReadCommand("pdftotext -bbox '" + pdf + "' -");
-    auto top = [&](const char *word) {
-        std::smatch m;
-        const std::regex pattern(std::string("yMin=\"([0-9.]+)\"[^>]*>") + word + "<");
-        return std::regex_search(words, m, pattern) ? std::stod(m[1]) : -1.0;
-    };
-    const double advance = top("Advance"), stored = top("Stored");
-    EXPECT_GT(advance, height / 6);
-    EXPECT_LT(advance, height / 3);
-    EXPECT_GT(stored, height / 2);
-    EXPECT_LT(stored, height * 5 / 6);
+        // The time chart's title lies in the upper part of its third of the page, the
+        // depth chart's legend in the middle of the next third.
+        const std::string words = ReadCommand("pdftotext -bbox '" + pdf + "' -");
+        auto top = [&](const char *word) {
+            std::smatch found;
+            const std::regex pattern(std::string("yMin=\"([0-9.]+)\"[^>]*>") + word + "<");
+            return std::regex_search(words, found, pattern) ? std::stod(found[1]) : -1.0;
+        };
+        const double advance = top("Advance"), stored = top("Stored");
+        EXPECT_GT(advance, height / 6);
+        EXPECT_LT(advance, height / 3);
+        EXPECT_GT(stored, height / 2);
+        EXPECT_LT(stored, height * 5 / 6);
+    }
 }
