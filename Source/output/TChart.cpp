@@ -41,10 +41,13 @@ QFont ChartFont()
 
 QString ToQt(const std::string &text) { return QString::fromStdString(text); }
 
-// A round step (1, 2 or 5 times a power of ten) that cuts the range into about six parts.
-double NiceStep(double range)
+// Labels closer than this many pixels run into each other.
+constexpr double kLeftLabelSpacing = 2.5 * kFontPixels;
+constexpr double kBottomLabelSpacing = 5 * kFontPixels;
+
+// The smallest round step (1, 2 or 5 times a power of ten) not below raw.
+double NiceStepAtLeast(double raw)
 {
-    const double raw = range / 6;
     const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
     for (double factor : {1.0, 2.0, 5.0}) {
         if (factor * magnitude >= raw)
@@ -61,7 +64,7 @@ void SetAxisRange(QValueAxis *axis, double minimum, double maximum, double step)
         maximum = minimum + 1;
     }
     if (!(step > 0) || !std::isfinite(step) || (maximum - minimum) / step > kMostIncrementTicks)
-        step = NiceStep(maximum - minimum);
+        step = NiceStepAtLeast((maximum - minimum) / 6);
     axis->setRange(minimum, maximum);
     axis->setTickType(QValueAxis::TicksDynamic);
     axis->setTickAnchor(0);
@@ -149,6 +152,9 @@ TChart::TChart(QWidget *parent)
     FChart->setBackgroundBrush(Qt::white);
     FChart->setBackgroundRoundness(0);
     FChart->setDropShadowEnabled(false);
+    // The frame's charts are low: give the plot every pixel the texts leave.
+    FChart->setMargins(QMargins(4, 4, 4, 4));
+    FChart->layout()->setContentsMargins(0, 0, 0, 0);
     FChart->setTitleFont(ChartFont());
     FChart->setTitleBrush(Qt::black);
     FChart->legend()->setFont(ChartFont());
@@ -180,6 +186,21 @@ void TChart::SetLeftMaximum(double maximum)
 }
 
 void TChart::UpdateLeftTicks() { SetAxisRange(FLeftQtAxis, 0, FLeftMaximum, 0); }
+
+void TChart::FitAutomaticTicks()
+{
+    // The chart picks its own steps only once it knows how many pixels the axes have, so
+    // that every label of the step has room.
+    const QRectF plot = FChart->plotArea();
+    if (plot.height() > 0) {
+        const double range = FLeftQtAxis->max() - FLeftQtAxis->min();
+        FLeftQtAxis->setTickInterval(NiceStepAtLeast(range * kLeftLabelSpacing / plot.height()));
+    }
+    if (plot.width() > 0 && !BottomTicksAtIncrement()) {
+        const double range = FBottomQtAxis->max() - FBottomQtAxis->min();
+        FBottomQtAxis->setTickInterval(NiceStepAtLeast(range * kBottomLabelSpacing / plot.width()));
+    }
+}
 
 void TChart::SetBottomIncrement(double increment)
 {
@@ -309,10 +330,14 @@ void TChart::Settle()
 {
     // A chart that was never shown has not laid itself out at its size yet; do it now, so
     // that a hidden chart renders and lists its legend as it would on screen.
-    FChart->resize(size());
-    QCoreApplication::sendPostedEvents();
-    if (FChart->layout())
-        FChart->layout()->activate();
+    for (int pass = 0; pass < 2; ++pass) {
+        FChart->resize(size());
+        QCoreApplication::sendPostedEvents();
+        if (FChart->layout())
+            FChart->layout()->activate();
+        if (pass == 0)
+            FitAutomaticTicks();
+    }
 }
 
 void TChart::Draw(QPainter &painter, const QRectF &target)

@@ -119,6 +119,7 @@ private:
     void Settle();
     void UpdateBottomAxis();
     void UpdateLeftTicks();
+    void FitAutomaticTicks();
     void AttachSeries(QAbstractSeries *series, const TChartSeries &description);
 
     QChart *const FChart;

@@ -210,3 +210,32 @@ TEST(Chart, CopiesItselfAsMetafile)
     EXPECT_EQ(300, static_cast<quint8>(metafile[10]) | static_cast<quint8>(metafile[11]) << 8);
     EXPECT_EQ(120, static_cast<quint8>(metafile[12]) | static_cast<quint8>(metafile[13]) << 8);
 }
+
+// On the frame's low charts a step of a sixth of the range would put labels on top of
+// each other; once drawn, the chart's own steps leave every label its room.
+TEST(Chart, OwnStepsLeaveLabelsRoom)
+{
+    const double kMaxima[] = {43.4, 137, 574.365, 1234};
+    for (double maximum : kMaxima) {
+        SCOPED_TRACE(maximum);
+        TChart chart;
+        chart.resize(774, 232);
+        chart.AddSeries(Line({{0, 0}, {192, maximum}}));
+        chart.SetLeftMaximum(maximum);
+        chart.SetBottomIncrement(0);
+        chart.ToImage();
+        const QRectF plot = chart.Chart()->plotArea();
+        const double left = QtAxis(chart, Qt::Vertical)->tickInterval();
+        const double bottom = QtAxis(chart, Qt::Horizontal)->tickInterval();
+        EXPECT_GE(left * plot.height() / maximum, 2.5 * 13);
+        EXPECT_LT(left, maximum);  // more than one label
+        EXPECT_GE(bottom * plot.width() / 192, 5 * 13);
+        EXPECT_LT(bottom, 192);
+        // Round steps: 1, 2 or 5 times a power of ten.
+        for (double step : {left, bottom}) {
+            const double mantissa = step / std::pow(10.0, std::floor(std::log10(step)));
+            EXPECT_TRUE(std::abs(mantissa - 1) < 1e-9 || std::abs(mantissa - 2) < 1e-9 || std::abs(mantissa - 5) < 1e-9)
+                << step;
+        }
+    }
+}
