@@ -56,11 +56,13 @@ double NiceStepAtLeast(double raw)
     return 10 * magnitude;
 }
 
-// Ticks at the multiples of step from 0; a range that is empty or not finite becomes 0..1.
+// Ticks at the multiples of step from 0; a range that is empty or not finite becomes
+// minimum..minimum + 1, or 0..1 where that cannot be told apart.
 void SetAxisRange(QValueAxis *axis, double minimum, double maximum, double step)
 {
-    if (!std::isfinite(minimum) || !std::isfinite(maximum) || maximum <= minimum) {
-        minimum = std::isfinite(minimum) ? minimum : 0;
+    if (!std::isfinite(maximum - minimum) || maximum <= minimum) {
+        if (!std::isfinite(minimum) || !(minimum + 1 > minimum))
+            minimum = 0;
         maximum = minimum + 1;
     }
     if (!(step > 0) || !std::isfinite(step) || (maximum - minimum) / step > kMostIncrementTicks)
@@ -192,14 +194,15 @@ void TChart::FitAutomaticTicks()
     // The chart picks its own steps only once it knows how many pixels the axes have, so
     // that every label of the step has room.
     const QRectF plot = FChart->plotArea();
-    if (plot.height() > 0) {
-        const double range = FLeftQtAxis->max() - FLeftQtAxis->min();
-        FLeftQtAxis->setTickInterval(NiceStepAtLeast(range * kLeftLabelSpacing / plot.height()));
-    }
-    if (plot.width() > 0 && !BottomTicksAtIncrement()) {
-        const double range = FBottomQtAxis->max() - FBottomQtAxis->min();
-        FBottomQtAxis->setTickInterval(NiceStepAtLeast(range * kBottomLabelSpacing / plot.width()));
-    }
+    auto fit = [](QValueAxis *axis, double pixels, double spacing) {
+        const double range = axis->max() - axis->min();
+        const double step = NiceStepAtLeast(range / pixels * spacing);
+        if (pixels > 0 && std::isfinite(step) && step > 0 && range / step <= kMostIncrementTicks)
+            axis->setTickInterval(step);
+    };
+    fit(FLeftQtAxis, plot.height(), kLeftLabelSpacing);
+    if (!BottomTicksAtIncrement())
+        fit(FBottomQtAxis, plot.width(), kBottomLabelSpacing);
 }
 
 void TChart::SetBottomIncrement(double increment)

@@ -85,6 +85,14 @@ TEST(Chart, UnusableBottomIncrementLeavesTheTicksToTheChart)
 
 TEST(Chart, DegenerateRangesStillDraw)
 {
+    {
+        TChart huge;  // a broken value from a file
+        huge.resize(300, 200);
+        huge.SetLeftMaximum(1e308);
+        huge.AddSeries(Line({{-1e308, 0}, {1e308, 1e308}}));
+        EXPECT_GT(DarkPixels(huge.ToImage()), 0);
+        EXPECT_LT(huge.BottomMinimum(), huge.BottomMaximum());
+    }
     TChart chart;
     chart.resize(300, 200);
     chart.SetLeftMaximum(0);
