@@ -4,6 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cstdlib>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <cmath>
 #include <limits>
 
@@ -60,15 +64,24 @@ TEST(StrToFloat, RejectsWhatTheRunTimeRejects)
 
 TEST(NumberText, IgnoresTheUserLocale)
 {
-    // Qt sets the user's locale at start-up; a comma locale must change nothing.
-    const char *old = std::setlocale(LC_NUMERIC, nullptr);
-    const std::string saved = old ? old : "C";
-    if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8") && !std::setlocale(LC_NUMERIC, "fr_FR.UTF-8"))
-        GTEST_SKIP() << "no comma locale installed";
+    // Qt sets the user's locale at start-up; a comma locale must change nothing. The test
+    // compiles one into a folder of its own, so the machine's locale set does not matter.
+    const std::string folder = ::testing::TempDir() + "irrika_locale_" + std::to_string(getpid());
+    mkdir(folder.c_str(), 0755);
+    const std::string command = "localedef -i de_DE -f UTF-8 " + folder + "/de_DE.UTF-8 >/dev/null 2>&1";
+    if (std::system(command.c_str()) == -1)
+        GTEST_SKIP() << "localedef cannot run";
+    setenv("LOCPATH", folder.c_str(), 1);
+    const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
+    ASSERT_NE(std::setlocale(LC_NUMERIC, "de_DE.UTF-8"), nullptr) << "no comma locale could be made";
+    ASSERT_STREQ(std::localeconv()->decimal_point, ",");
     EXPECT_EQ(FloatToStr(2.5), "2.5");
     EXPECT_DOUBLE_EQ(StrToFloat("2.5"), 2.5);
+    EXPECT_THROW(StrToFloat("2,5"), EConvertError);
     EXPECT_EQ(FormatFloat("####0.00", 2.5), "2.50");
     std::setlocale(LC_NUMERIC, saved.c_str());
+    unsetenv("LOCPATH");
+    std::system(("rm -rf " + folder).c_str());
 }
 
 TEST(FormatFloat, PatternsRoundDecimalTiesAwayFromZero)
