@@ -72,7 +72,7 @@ TIrrikaInfoRecord border(int operation, int infiltration)
 
 TIrrikaInfoRecord furrow(int operation, int infiltration, int cross)
 {
-    TIrrikaInfoRecord r = sloping(operation, infiltration, 0.5 * 0.06, 200, 600, 0.005);
+    TIrrikaInfoRecord r = sloping(operation, infiltration, 1.5 * 0.06, 200, 600, 0.005);
     r.FlowResistance = 0.04;
     r.Geometry = 1;
     r.CrossSection = cross;
