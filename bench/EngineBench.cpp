@@ -1,6 +1,7 @@
 // Median wall time per IrrikaInfo call, per engine, field and mode. Run from the bin folder:
 //   ./irrika_engine_bench
 #include "EngineLibrary.h"
+#include "SlopingRecords.h"
 
 #include <algorithm>
 #include <chrono>
@@ -40,55 +41,14 @@ TIrrikaInfoRecord basin(double q, double l, double w, double tco, double z, doub
     return r;
 }
 
-TIrrikaInfoRecord sloping(int operation, int infiltration, double q, double l, double tco,
-                          double slope)
-{
-    TIrrikaInfoRecord r = zeroed();
-    r.Operation = operation;
-    r.InfiltrationOption = infiltration;
-    r.KostiakovA = 0.534;
-    r.KostiakovK = 0.00124;
-    r.KostiakovFo = 0.00019;
-    r.SCSNumber = infiltration == 1 ? 0.6 : 0.0;
-    r.FlowResistance = 0.15;
-    r.RequiredDepth = 0.075;
-    r.FlowRate = q;
-    r.Length = l;
-    r.CutoffTime = tco;
-    r.Slope = slope;
-    r.AdvanceRatio = 0.33;
-    r.CutBackRatio = 0.65;
-    r.TailwaterRecoveryRatio = 0.85;
-    return r;
-}
-
 TIrrikaInfoRecord border(int operation, int infiltration)
 {
-    TIrrikaInfoRecord r = sloping(operation, infiltration, 25 * 0.06, 150, 480, 0.008);
-    r.Width = 20;
-    r.LengthWidthRatio = 7.5;
-    return r;
+    return borderRecord(0, operation, infiltration);
 }
 
 TIrrikaInfoRecord furrow(int operation, int infiltration, int cross)
 {
-    TIrrikaInfoRecord r = sloping(operation, infiltration, 1.5 * 0.06, 200, 600, 0.005);
-    r.FlowResistance = 0.04;
-    r.Geometry = 1;
-    r.CrossSection = cross;
-    r.SideSlope = 2;
-    r.BedWidth = 0.2;
-    r.MaxDepth = 0.2;
-    r.MaxWidth = 0.8;
-    r.Spacing = 1;
-    r.MaxVelocity = 13.8;
-    r.TrialFlowRate = 2 * 0.06;
-    r.StableRunoffRate = 1.467 * 0.06;
-    r.AdvTimeL = 55;
-    r.AdvTimeHalfL = 17;
-    r.TrialLength = 200;
-    r.TrialSlope = 0.008;
-    return r;
+    return furrowRecord(0, operation, infiltration, cross);
 }
 
 double medianMicroseconds(const EngineLibrary &engine, TIrrikaInfoRecord record, int &code)
