@@ -26,7 +26,7 @@ TEST_F(BorderEngine, BalancesVolumesInEveryModeOperationAndIntake)
                 SCOPED_TRACE("intake " + std::to_string(infiltration) + ", operation " +
                              std::to_string(operation) + ", mode " + std::to_string(mode));
                 const TIrrikaInfoRecord o = engine.call(borderRecord(mode, operation, infiltration));
-                expectBalancedResult(o, o.Width);
+                expectBalancedResult(o, o.Width, 1);
                 EXPECT_EQ(o.WarningCode, 0);
             }
 }
