@@ -3,11 +3,13 @@
 
 // Checks that every border and furrow result must pass, whatever the field.
 
+#include "EngineLibrary.h"
 #include "IrrikaInfoRecord.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <random>
 
 // Volume and depth bookkeeping of one successful result; width is the border width or the
@@ -45,6 +47,19 @@ inline void expectBalancedResult(const TIrrikaInfoRecord &o, double width, int c
         EXPECT_EQ(o.AdvanceCurve[i], 0.0);
         EXPECT_EQ(o.RecessionCurve[i], 0.0);
         EXPECT_EQ(o.InfiltrationProfile[i], 0.0);
+    }
+}
+
+// The codes of one call; after an error the record must be as given but for ErrorCode.
+inline void expectCodes(const EngineLibrary &engine, const TIrrikaInfoRecord &in, int error,
+                        int warning)
+{
+    TIrrikaInfoRecord o = engine.call(in);
+    EXPECT_EQ(o.ErrorCode, error);
+    EXPECT_EQ(o.WarningCode, warning);
+    if (error != 0) {
+        o.ErrorCode = 0;
+        EXPECT_EQ(std::memcmp(&o, &in, sizeof o), 0) << "only ErrorCode changes on failure";
     }
 }
 
