@@ -169,7 +169,7 @@ TEST_F(BasinEngine, ReportsEachFailureWithItsCodeAndLeavesTheRecord)
         {"mode 1: the inflow needed exceeds 600 l/s", 1, 40, 800, 500, 60, 2},
         {"mode 2: even the longest basin advances too fast", 2, 600, 40, 50, 60, 2},
         {"mode 3: the cutoff needed exceeds 800 min", 3, 15, 100, 100, 60, 2},
-        {"mode 3: cutoff at advance end already over-irrigates", 3, 5, 5, 5, 60, 2},
+        {"mode 3: the cutoff needed is below 10 min", 3, 5, 5, 5, 60, 2},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.situation);
