@@ -1,0 +1,173 @@
+#include "SlopingDesign.h"
+
+#include "EngineCall.h"
+#include "Gauss.h"
+#include "Performance.h"
+#include "Roots.h"
+
+#include <cmath>
+
+namespace hydraulics {
+
+namespace {
+
+Outcome failed(Failure f)
+{
+    Outcome o;
+    o.failure = f;
+    return o;
+}
+
+Failure advanceFailure(const Advance &adv)
+{
+    if (adv.status == AdvanceStatus::NoConvergence) return Failure::NoConvergence;
+    if (adv.status == AdvanceStatus::DoesNotReach) return Failure::AdvanceStalls;
+    return Failure::None;
+}
+
+Outcome evaluateCase(const SlopingCase &c, double cutoff)
+{
+    const Advance adv = slopingAdvance(c.field);
+    if (Failure f = advanceFailure(adv); f != Failure::None) return failed(f);
+    if (cutoff < adv.tL) return failed(Failure::CutoffBeforeAdvance);
+    auto run = runSlopingField(c.field, adv, cutoff);
+    if (!run) return failed(Failure::AdvanceStalls);
+    Outcome o;
+    o.c = c;
+    o.run = *run;
+    if (c.field.cutbackRatio < 1.0) {
+        const double cutbackFlow = c.field.inflow * c.field.cutbackRatio;
+        // Over the cutback period the reduced flow must at least supply what the field
+        // takes in; otherwise the tail dries and the volume balance no longer holds.
+        const double intake = integrate(
+            [&](double x) {
+                return c.field.z.depth(cutoff - adv.time(x)) - c.field.z.depth(adv.tL - adv.time(x));
+            },
+            0.0, c.field.length);
+        o.cutbackShort = cutbackFlow * (cutoff - adv.tL) < intake;
+        o.cutbackNeverCovers = fieldIntakeRate(c.field, adv, cutoff) > cutbackFlow;
+    }
+    return o;
+}
+
+// Cutoff at which the least watered point gets exactly the required depth.
+Outcome solveCutoff(const SlopingCase &c, double cutoffMax)
+{
+    const Advance adv = slopingAdvance(c.field);
+    if (Failure f = advanceFailure(adv); f != Failure::None) return failed(f);
+    auto shortfall = [&](double cutoff) {
+        auto run = runSlopingField(c.field, adv, cutoff);
+        return run ? minimumDepth(c.field, *run) - c.requiredDepth : -c.requiredDepth;
+    };
+    if (shortfall(adv.tL) > 0.0) return failed(Failure::CutoffBeforeAdvance);
+    if (!(cutoffMax > adv.tL) || shortfall(cutoffMax) < 0.0) return failed(Failure::OpportunityTime);
+    auto cutoff = findRoot(shortfall, adv.tL, cutoffMax, 1e-9);
+    if (!cutoff) return failed(Failure::OpportunityTime);
+    return evaluateCase(c, *cutoff);
+}
+
+// Design search: the decision variable at which the advance takes advanceRatio tau_req.
+// A stalled front counts as an endlessly slow one, which keeps the bracket.
+Outcome design(const SlopingRequest &rq, const CaseMaker &make, bool byFlow)
+{
+    auto caseAt = [&](double v) {
+        return byFlow ? make(std::exp(v), rq.length) : make(rq.flow, v);
+    };
+    auto mismatch = [&](double v) {
+        auto c = caseAt(v);
+        if (!c) return kMaxAdvanceTime;
+        const Advance adv = slopingAdvance(c->field);
+        if (adv.status != AdvanceStatus::Ok) return kMaxAdvanceTime;
+        return adv.tL / (rq.advanceRatio * c->tauReq) - 1.0;
+    };
+    const double lo = byFlow ? std::log(rq.flowMin) : rq.lengthMin;
+    const double hi = byFlow ? std::log(rq.flowMax) : rq.lengthMax;
+    if (!(lo < hi) || !(rq.advanceRatio > 0.0)) return failed(Failure::BadInput);
+    // With more flow the advance gets quicker, with more length slower.
+    const double slowEnd = byFlow ? hi : lo, fastEnd = byFlow ? lo : hi;
+    const double atSlowEnd = mismatch(slowEnd);
+    if (atSlowEnd >= kMaxAdvanceTime) return failed(Failure::AdvanceStalls);
+    if (atSlowEnd > 0.0) return failed(Failure::TooSlowAtLimit);
+    if (mismatch(fastEnd) < 0.0) return failed(Failure::TooFastAtLimit);
+    auto v = findRoot(mismatch, lo, hi, 1e-12);
+    if (!v) return failed(Failure::NoConvergence);
+    auto c = caseAt(*v);
+    if (!c) return failed(Failure::BadInput);
+    return solveCutoff(*c, rq.cutoffMax);
+}
+
+}  // namespace
+
+SlopingRequest slopingRequest(const TIrrikaInfoRecord &r)
+{
+    SlopingRequest rq;
+    rq.mode = r.Mode;
+    rq.flow = r.FlowRate;
+    rq.length = r.Length;
+    rq.cutoff = r.CutoffTime;
+    rq.advanceRatio = r.AdvanceRatio;
+    return rq;
+}
+
+Outcome solveSloping(const SlopingRequest &rq, const CaseMaker &make)
+{
+    switch (rq.mode) {
+    case 1:
+        return design(rq, make, true);
+    case 2:
+        return design(rq, make, false);
+    case 3:
+    case 4: {
+        auto c = make(rq.flow, rq.length);
+        if (!c) return failed(Failure::BadInput);
+        return rq.mode == 3 ? solveCutoff(*c, rq.cutoffMax) : evaluateCase(*c, rq.cutoff);
+    }
+    default:
+        return failed(Failure::BadInput);
+    }
+}
+
+void writeSlopingResults(TIrrikaInfoRecord &r, const Outcome &o, double recovery,
+                         bool returnAdvanceRatio)
+{
+    const SlopingField &f = o.c.field;
+    const SlopingRun &run = o.run;
+    auto depthAt = [&](double x) { return f.z.depth(run.opportunity(x)) / f.width; };
+    const Performance p = evaluatePerformance(f.length, o.c.requiredDepth, depthAt);
+    const double area = f.length * f.width;
+    const double infiltrated = p.avgDepth * area;
+    const double runoff = std::fmax(0.0, run.applied - infiltrated);
+    // Recovered tailwater goes back to the head of the field: only the rest is drawn.
+    const double drawn = run.applied - recovery * runoff;
+    r.KostiakovA = o.c.depthCoefficients.a;
+    r.KostiakovK = o.c.depthCoefficients.k;
+    r.KostiakovFo = o.c.depthCoefficients.f0;
+    r.FlowRate = f.inflow;
+    r.Length = f.length;
+    r.CutoffTime = run.cutoff;
+    r.CutBackFlow = run.cutbackFlow;
+    if (returnAdvanceRatio) r.AdvanceRatio = run.advance.tL / o.c.tauReq;
+    r.MinInfDepth = p.minDepth;
+    r.MaxInfDepth = p.maxDepth;
+    r.AverageDepth = p.avgDepth;
+    r.OverIrrDepth = p.overDepth;
+    r.UnderIrrDepth = p.underDepth;
+    r.OverIrrLength = p.overLength;
+    r.UnderIrrLength = p.underLength;
+    r.DistributionUniformity = p.distributionUniformity;
+    r.UniformityCoeff = p.uniformityCoefficient;
+    r.StorageEfficiency = p.storageEfficiency;
+    r.ApplicationEfficiency = 100.0 * p.storedDepth * area / drawn;
+    r.DeepPercRatio = 100.0 * (p.avgDepth - p.storedDepth) * area / drawn;
+    r.RunoffRatio = 100.0 * (1.0 - recovery) * runoff / drawn;
+    r.SurfaceRunoff = runoff / area;
+    r.AdvanceTime = run.advance.tL;
+    r.RecessionTime = run.recessionTime(f.length);
+    r.DepletionTime = run.recessionTime(0.0);
+    r.OpportunityTime = o.c.tauReq;
+    fillProfile(r.AdvanceCurve, 25, f.length, [&](double x) { return run.advance.time(x); });
+    fillProfile(r.RecessionCurve, 25, f.length, [&](double x) { return run.recessionTime(x); });
+    fillProfile(r.InfiltrationProfile, 25, f.length, depthAt);
+}
+
+}  // namespace hydraulics

@@ -1,0 +1,183 @@
+// Furrow engine. The record carries m3/min, m, min; depths, k and Fo in metres over the
+// furrow spacing (the volume per metre of furrow is Spacing times the depth).
+
+#include "EngineCall.h"
+#include "SlopingDesign.h"
+#include "TwoPoint.h"
+
+#include <cmath>
+
+using namespace hydraulics;
+
+namespace {
+
+// Search limits: the furrow module's parameter limits in engine units.
+const double kFlowMin = 0.02 * 0.06, kFlowMax = 16.67 * 0.06;
+const double kLengthMin = 50, kLengthMax = 500;
+const double kCutoffMax = 2000;
+// Limits of the estimated coefficients of a trial run (A, k in m/min^A).
+const double kAMin = 0.01, kAMax = 0.8, kKMin = 0.05e-3, kKMax = 30e-3, kFoMax = 30e-3;
+
+struct Geometry {
+    std::shared_ptr<const Section> section;
+    int error = 0;
+    double maxDepth = 0;  // 0: not known (power laws)
+};
+
+// The flow section and the checks of its shape against itself and the spacing.
+Geometry furrowGeometry(const TIrrikaInfoRecord &r)
+{
+    Geometry g;
+    const double w = r.Spacing;
+    if (r.Geometry == 2) {
+        if (!(r.Sigma1 > 0 && r.Sigma2 > 0 && r.Tau1 > 0 && r.Tau2 > 0)) g.error = 10;
+        else if (!(r.Tau2 < 2.5 * r.Sigma2)) g.error = 9;
+        else if (std::fabs(r.Sigma2 - r.Tau2) < 1e-9) g.error = 10;
+        else if (r.Sigma2 >= 0.91 && r.Sigma2 <= 1.1) g.error = 11;
+        else if (!(w > 0)) g.error = 20;
+        else g.section = powerLawSection(r.Sigma1, r.Sigma2, r.Tau1, r.Tau2);
+        return g;
+    }
+    g.maxDepth = r.MaxDepth;
+    switch (r.CrossSection) {
+    case 1:
+        if (!(r.SideSlope > 0 && r.MaxDepth > 0)) { g.error = 13; return g; }
+        g.section = triangularSection(r.SideSlope);
+        if (!(g.section->topWidth(r.MaxDepth) <= w)) g.error = 20;
+        return g;
+    case 2: {
+        const double aspect = r.MaxDepth > 0 ? r.MaxWidth / r.MaxDepth : 0.0;
+        if (!(aspect >= 1.0 && aspect <= 4.0)) { g.error = 12; return g; }
+        g.section = parabolicSection(r.MaxWidth, r.MaxDepth);
+        if (!(r.MaxWidth <= w)) g.error = 21;
+        return g;
+    }
+    case 3:
+        if (!(r.SideSlope > 0 && r.BedWidth > 0 && r.MaxDepth > 0)) { g.error = 13; return g; }
+        g.section = trapezoidalSection(r.BedWidth, r.SideSlope);
+        if (!(g.section->topWidth(r.MaxDepth) <= w)) g.error = 22;
+        return g;
+    default:
+        g.error = 12;
+        return g;
+    }
+}
+
+int furrowError(Failure f, int mode)
+{
+    switch (f) {
+    case Failure::None: return 0;
+    case Failure::AdvanceStalls: return mode == 1 ? 1 : mode == 2 ? 2 : 3;
+    case Failure::TooSlowAtLimit: return mode == 1 ? 4 : 2;
+    case Failure::TooFastAtLimit: return 5;
+    case Failure::OpportunityTime: return 7;
+    case Failure::CutoffBeforeAdvance: return 8;
+    case Failure::NoConvergence:
+    case Failure::BadInput: return 6;
+    }
+    return 6;
+}
+
+void solve(TIrrikaInfoRecord &r)
+{
+    const Geometry g = furrowGeometry(r);
+    if (g.error) { r.ErrorCode = g.error; return; }
+    const double w = r.Spacing, n = r.FlowResistance, slope = r.Slope;
+    const double cutbackRatio = r.Operation == 2 ? r.CutBackRatio : 1.0;
+    if (r.Operation < 1 || r.Operation > 3 || !(slope > 0) || !(n > 0) || !(cutbackRatio > 0) ||
+        cutbackRatio > 1) {
+        r.ErrorCode = 6;
+        return;
+    }
+    // Infiltration as depth over the spacing; the family's also depends on the inflow.
+    std::optional<KostiakovLewis> family, given;
+    if (r.InfiltrationOption == 1) {
+        family = intakeFamilyMillimetres(r.SCSNumber);
+        if (!family) { r.ErrorCode = 7; return; }
+        family = family->scaled(0.001);
+    } else if (r.InfiltrationOption == 2) {
+        given = KostiakovLewis{r.KostiakovA, r.KostiakovK, r.KostiakovFo};
+    } else if (r.InfiltrationOption == 3) {
+        const TrialRun trial{r.TrialFlowRate, r.StableRunoffRate, r.AdvTimeHalfL, r.AdvTimeL,
+                             r.TrialLength, r.TrialSlope, n};
+        const TwoPointResult tp = twoPointMethod(trial, *g.section);
+        if (tp.error) { r.ErrorCode = tp.error; return; }
+        given = tp.perMetre.scaled(1.0 / w);
+        if (given->a < kAMin || given->a > kAMax || given->k < kKMin || given->k > kKMax ||
+            given->f0 > kFoMax) {
+            r.ErrorCode = 19;
+            return;
+        }
+    } else {
+        r.ErrorCode = 7;
+        return;
+    }
+    auto depthCoefficients = [&](double flow) {
+        if (given) return *given;
+        // NRCS furrow method: the family intake counts over the adjusted wetted perimeter,
+        // at most the spacing.
+        const double p = nrcsWettedPerimeter(flow / 0.06, n, slope);
+        return family->scaled(std::fmin(p, w) / w);
+    };
+    const CaseMaker make = [&](double flow, double length) -> std::optional<SlopingCase> {
+        if (!(flow > 0) || !(length > 0)) return std::nullopt;
+        SlopingCase c;
+        c.depthCoefficients = depthCoefficients(flow);
+        auto tau = opportunityTime(c.depthCoefficients, r.RequiredDepth);
+        if (!tau) return std::nullopt;
+        c.section = g.section;
+        c.field.inflow = flow;
+        c.field.cutbackRatio = cutbackRatio;
+        c.field.length = length;
+        c.field.width = w;
+        c.field.manningN = n;
+        c.field.slope = slope;
+        c.field.section = c.section.get();
+        c.field.z = c.depthCoefficients.scaled(w);
+        c.requiredDepth = r.RequiredDepth;
+        c.tauReq = *tau;
+        return c;
+    };
+    if (!opportunityTime(depthCoefficients(r.FlowRate > 0 ? r.FlowRate : kFlowMax),
+                         r.RequiredDepth)) {
+        r.ErrorCode = 7;
+        return;
+    }
+    SlopingRequest rq = slopingRequest(r);
+    rq.flowMin = kFlowMin;
+    rq.flowMax = kFlowMax;
+    rq.lengthMin = kLengthMin;
+    rq.lengthMax = kLengthMax;
+    rq.cutoffMax = kCutoffMax;
+    const Outcome o = solveSloping(rq, make);
+    r.ErrorCode = furrowError(o.failure, r.Mode);
+    if (r.ErrorCode) return;
+
+    const SlopingField &f = o.c.field;
+    auto inlet = inletFlow(f, f.inflow);
+    if (!inlet) { r.ErrorCode = 6; return; }
+    if (g.maxDepth > 0 && inlet->depth > g.maxDepth) {
+        r.ErrorCode = r.CrossSection == 2 ? 12 : 13;  // the furrow overflows at the inlet
+        return;
+    }
+    writeSlopingResults(r, o, r.Operation == 3 ? r.TailwaterRecoveryRatio : 0.0,
+                        r.Operation == 2 && r.Mode >= 3);
+    if (r.Geometry != 2) {
+        const PowerLawFit fit = fitPowerLaws(*g.section, g.maxDepth);
+        r.Sigma1 = fit.sigma1;
+        r.Sigma2 = fit.sigma2;
+        r.Tau1 = fit.tau1;
+        r.Tau2 = fit.tau2;
+    }
+    const bool wide = r.Geometry == 2 && g.section->topWidth(inlet->depth) > w;
+    const bool fast = r.MaxVelocity > 0 && f.inflow / inlet->area > r.MaxVelocity;
+    r.WarningCode = wide && fast ? 3 : fast ? 2 : wide ? 1 : 0;
+    if (o.cutbackShort || o.cutbackNeverCovers) r.WarningCode = 4;
+}
+
+}  // namespace
+
+extern "C" __attribute__((visibility("default"))) void IrrikaInfo(TIrrikaInfoRecord *record)
+{
+    guardedCall(record, solve);
+}
