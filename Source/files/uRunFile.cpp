@@ -1,0 +1,377 @@
+#include "uRunFile.h"
+
+#include "Dialogs.h"
+#include "Errors.h"
+#include "NumberText.h"
+#include "uConstants.h"
+#include "uIrrigationDataSet.h"
+#include "uParameterRoles.h"
+
+#include <memory>
+#include <sys/stat.h>
+#include <vector>
+
+namespace {
+
+constexpr int kCurvePoints = 31;
+
+std::vector<TIrrigationRun *> RunsOf(TIrrigationDataSet *dataSet)
+{
+    std::vector<TIrrigationRun *> runs;
+    auto iterator = dataSet->CreateRunIterator();
+    while (!iterator->IsDone())
+        runs.push_back(static_cast<TIrrigationRun *>(iterator->Next()));
+    return runs;
+}
+
+std::vector<TParameterArray *> ArraysOf(TIrrigationRun *run)
+{
+    std::vector<TParameterArray *> arrays;
+    if (!run || !run->GetParameters())
+        return arrays;
+    std::unique_ptr<TIterator> iterator(run->GetParameters()->CreateArrayIterator());
+    while (!iterator->IsDone())
+        arrays.push_back(static_cast<TParameterArray *>(iterator->Next()));
+    return arrays;
+}
+
+TParameter *Find(TIrrigationRun *run, const char *name)
+{
+    return run && run->GetParameters() ? run->GetParameters()->FindParameter(name) : nullptr;
+}
+
+double DisplayValue(TIrrigationRun *run, const char *name)
+{
+    const TParameter *p = Find(run, name);
+    return p ? p->GetDisplayValue() : 0.0;
+}
+
+double StoredValue(TIrrigationRun *run, const char *name)
+{
+    const TParameter *p = Find(run, name);
+    return p ? p->GetValue() : 0.0;
+}
+
+// A basin run's infiltration object follows its stored values, unconverted; the Kostiakov
+// values go last, so they decide the run's current coefficients.
+void FeedInfiltration(TIrrigationRun *run)
+{
+    TInfiltration *infiltration = run->GetInfiltration();
+    if (!infiltration)
+        return;
+    infiltration->SetSCSNumber(StoredValue(run, "SCS #"));
+    infiltration->ApplyTimeRated(StoredValue(run, "TimeRatedT100"));
+    TInfiltrationCoefficients coefficients;
+    coefficients.A = StoredValue(run, "KostiakovA");
+    coefficients.k = StoredValue(run, "Kostiakovk");
+    coefficients.Fo = 0.0;
+    infiltration->SetCoefficients(coefficients);
+}
+
+bool PathExists(const std::string &path)
+{
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0;
+}
+
+// What a failed load or append gives back: the data set's own runs, file name, file kind
+// and current run. Taken when the reading starts; the runs it still holds die with it.
+class TDataSetSnapshot {
+public:
+    explicit TDataSetSnapshot(TIrrigationDataSet *dataSet)
+        : FDataSet(dataSet),
+          FFileName(dataSet->FileName()),
+          FFileKind(dataSet->FileKind()),
+          FCurrentRun(dataSet->CurrentRun())
+    {
+        while (dataSet->GetRunCount() > 0)
+            FRuns.push_back(dataSet->ExtractRun(1));
+    }
+
+    void Restore()
+    {
+        FDataSet->ClearRuns();
+        for (auto &run : FRuns)
+            FDataSet->AddRun(std::move(run));
+        FRuns.clear();
+        FDataSet->SetFileName(FFileName);
+        FDataSet->SetFileKind(FFileKind);
+        FDataSet->SetCurrentRun(FCurrentRun);
+    }
+
+private:
+    TIrrigationDataSet *FDataSet;
+    std::vector<std::unique_ptr<TIrrigationRun>> FRuns;
+    std::string FFileName;
+    TFileKind FFileKind;
+    int FCurrentRun;
+};
+
+}  // namespace
+
+bool TRunFile::OpenRead()
+{
+    if (!PathExists(FileName))
+        return false;
+    if (FFile.OpenRead(FileName))
+        return true;
+    ShowErrorMessage(std::string(uConstants::FileNotOpened) + uConstants::LineBreak + FileName);
+    return false;
+}
+
+bool TRunFile::OpenWrite()
+{
+    if (FFile.OpenWrite(FileName))
+        return true;
+    ShowErrorMessage(std::string(uConstants::FileNotOpened) + uConstants::LineBreak + FileName);
+    return false;
+}
+
+bool TRunFile::Close()
+{
+    if (FFile.Close())
+        return true;
+    ShowErrorMessage(uConstants::FileNotClosed);
+    return false;
+}
+
+std::string TRunFile::BuildHeaderLine(TIrrigationDataSet *dataSet) const
+{
+    TLineBuilder line;
+    line.Add(FLayout.Tag).Add(uConstants::RunFileVersion).Add(dataSet->FileName());
+    return line.Text() + dataSet->FileNote();
+}
+
+std::string TRunFile::BuildUnitsLine(TIrrigationDataSet *dataSet) const
+{
+    return BuildUnitsLine(dataSet ? dataSet->GetFirstRun() : nullptr);
+}
+
+std::string TRunFile::BuildUnitsLine(TIrrigationRun *run) const
+{
+    TLineBuilder line;
+    if (!run)
+        return line.Text();
+    for (const char *column : FLayout.Columns) {
+        const TParameter *p = Find(run, column);
+        const TUnitKind kind = p && p->GetUnit() ? p->GetUnit()->Kind() : ukEmpty;
+        line.AddInteger(UnitKindToFileCode(FLayout, kind));
+    }
+    return line.Text();
+}
+
+std::string TRunFile::BuildRunLine(TIrrigationRun *run) const
+{
+    TLineBuilder line;
+    if (!run)
+        return line.Text();
+    line.AddInteger(run->Number())
+        .AddInteger(run->GetMode())
+        .AddInteger(InfiltrationTypeToFileCode(FLayout, run->InfiltrationType()));
+    for (const char *option : FLayout.Options)
+        line.AddValue(DisplayValue(run, option));
+    for (const char *column : FLayout.Columns)
+        line.AddValue(DisplayValue(run, column));
+    return line.Text();
+}
+
+std::string TRunFile::BuildArrayLine(TParameterArray *array) const
+{
+    TLineBuilder line;
+    if (!array)
+        return line.Text();
+    for (int row = 0; row < kCurvePoints; ++row)
+        line.AddValue(array->GetDisplayValue(row, 0));
+    return line.Text();
+}
+
+void TRunFile::ParseRunLine(const TFieldList *runFields, const TFieldList *unitFields, TIrrigationRun *run) const
+{
+    if (!run || !runFields || !unitFields)
+        return;
+    if (runFields->size() > FLayout.MostRunFields || unitFields->size() > FLayout.MostUnitFields)
+        return;
+    const TFieldList &fields = *runFields;
+    run->SetNumber(StrToInt(FieldAt(fields, 0)));
+    run->SetMode(StrToInt(FieldAt(fields, 1)));
+    run->SetInfiltrationType(FileCodeToInfiltrationType(FLayout, StrToInt(FieldAt(fields, 2))));
+    for (std::size_t i = 0; i < FLayout.Options.size(); ++i) {
+        const std::string &text = FieldAt(fields, 3 + i);
+        if (TParameter *p = Find(run, FLayout.Options[i]))
+            p->SetDisplayValue(text);
+    }
+    for (std::size_t k = 0; k < FLayout.Columns.size(); ++k) {
+        const TUnitKind kind = FileCodeToUnitKind(FLayout, StrToInt(FieldAt(*unitFields, k)));
+        TParameter *p = Find(run, FLayout.Columns[k]);
+        // The column's unit becomes the unit of its kind for the whole run, curves included,
+        // so that the value is taken as the file shows it.
+        if (p && p->GetUnit())
+            run->ChangeUnit(p->GetUnit()->Kind(), kind);
+        const std::string &text = FieldAt(fields, FLayout.FirstColumnField() + k);
+        if (p)
+            p->SetDisplayValue(text);
+    }
+    ApplyParameterRoles(*FLayout.Roles, run);
+}
+
+void TRunFile::ParseArrayLine(const std::string &line, TParameterArray *array) const
+{
+    if (line.empty() || !array)
+        return;
+    const TFieldList fields = SplitFields(line);
+    const TUnit *unit = array->GetUnit();
+    const double inverse = unit ? unit->InverseFactor() : 0.0;
+    for (int row = 0; row < kCurvePoints; ++row) {
+        const double value = StrToFloat(FieldAt(fields, static_cast<std::size_t>(row)));
+        array->SetValue(row, 0, inverse != 0.0 ? value * inverse : value);
+    }
+}
+
+TRunFile::Outcome TRunFile::OpenAndCheckHeader(bool allowEmptyFileMessage)
+{
+    if (!OpenRead())
+        return Outcome::Missing;
+    const std::string header = FFile.ReadLine();
+    if (allowEmptyFileMessage && FLayout.RefusesEmptyHeader && header.empty()) {
+        ShowMessage(" Empty file...");
+        Close();
+        return Outcome::Refused;
+    }
+    // A header with fewer than two fields is as foreign as one with another version.
+    const TFieldList fields = SplitFields(header);
+    if (fields.size() < 2 || fields[1] != uConstants::RunFileVersion) {
+        ShowErrorMessage(std::string(uConstants::WrongVersion) + uConstants::LineBreak + FileName);
+        Close();
+        return Outcome::Refused;
+    }
+    return Outcome::Loaded;
+}
+
+TRunFile::Outcome TRunFile::ReadRuns(TIrrigationDataSet *dataSet)
+{
+    TDataSetSnapshot snapshot(dataSet);
+    try {
+        const TFieldList unitFields = SplitFields(FFile.ReadLine());
+        const int count = StrToInt(FFile.ReadLine());
+        if (count < 0)
+            throw ERangeError();
+        for (int i = 1; i <= count; ++i) {
+            // A run line missing at the end of the file is a reading error even where a
+            // line would not be applied (a units line longer than the module accepts), so
+            // a huge count cannot keep the load making empty runs.
+            if (FFile.AtEnd())
+                throw EListError(0);
+            if (dataSet->NewRun() == 0) {
+                // Without a unit table no run can be made; the settings reader has said so.
+                snapshot.Restore();
+                FFile.Close();
+                return Outcome::Failed;
+            }
+            TIrrigationRun *run = RunsOf(dataSet).back();
+            run->SetCalculated(true);
+            run->SetSaved(true);
+            const TFieldList runFields = SplitFields(FFile.ReadLine());
+            ParseRunLine(&runFields, &unitFields, run);
+            if (FLayout.FeedsInfiltration)
+                FeedInfiltration(run);
+            for (TParameterArray *array : ArraysOf(run))
+                ParseArrayLine(FFile.ReadLine(), array);
+        }
+        dataSet->SetFileName(FileName);
+        dataSet->SetFileKind(FLayout.FileKind);
+        dataSet->SetCurrentRun(count);
+    } catch (const std::exception &) {
+        snapshot.Restore();
+        FFile.Close();
+        if (FLayout.PassesReadErrors)
+            throw;
+        return Outcome::Failed;
+    }
+    Close();
+    return Outcome::Loaded;
+}
+
+TRunFile::Outcome TRunFile::Load(TIrrigationDataSet *dataSet)
+{
+    const Outcome header = OpenAndCheckHeader(true);
+    return header == Outcome::Loaded ? ReadRuns(dataSet) : header;
+}
+
+int TRunFile::LoadFromFile(TIrrigationDataSet *dataSet)
+{
+    if (!dataSet)
+        return 0;
+    return Load(dataSet) == Outcome::Failed ? -1 : 0;
+}
+
+int TRunFile::Write(TIrrigationDataSet *dataSet, int extraRuns, const std::vector<std::string> &extraLines)
+{
+    if (!OpenWrite())
+        return -1;
+    try {
+        FFile.WriteLine(BuildHeaderLine(dataSet));
+        FFile.WriteLine(BuildUnitsLine(dataSet));
+        FFile.WriteLine(std::to_string(dataSet->GetRunCount() + extraRuns));
+        for (TIrrigationRun *run : RunsOf(dataSet)) {
+            FFile.WriteLine(BuildRunLine(run));
+            for (TParameterArray *array : ArraysOf(run))
+                FFile.WriteLine(BuildArrayLine(array));
+        }
+        for (const std::string &line : extraLines)
+            FFile.WriteLine(line);
+    } catch (...) {
+        FFile.Discard();
+        throw;
+    }
+    return Close() ? 0 : -1;
+}
+
+int TRunFile::SaveToFile(TIrrigationDataSet *dataSet)
+{
+    if (!dataSet)
+        return 0;
+    return Write(dataSet, 0, {});
+}
+
+bool TRunFile::UnitsMatchFile(TIrrigationRun *run)
+{
+    const TFieldList fileUnits = SplitFields(FFile.ReadLine());
+    const TFieldList runUnits = SplitFields(BuildUnitsLine(run));
+    for (std::size_t i = 0; i < fileUnits.size(); ++i) {
+        if (i >= runUnits.size() || runUnits[i] != fileUnits[i])
+            return false;
+    }
+    return true;
+}
+
+int TRunFile::AppendRun(TIrrigationDataSet *dataSet)
+{
+    if (!dataSet || OpenAndCheckHeader(false) != Outcome::Loaded)
+        return -1;
+    TIrrigationRun *last = dataSet->GetLastRun();
+    if (!UnitsMatchFile(last)) {
+        ShowErrorMessage(uConstants::UnitsDifferFromFile);
+        Close();
+        return -1;
+    }
+    Close();
+
+    std::vector<std::string> kept = {BuildRunLine(last)};
+    for (TParameterArray *array : ArraysOf(last))
+        kept.push_back(BuildArrayLine(array));
+
+    // From here on the data set holds the file's runs; any failure gives it its own back,
+    // so the run that was to be appended is not lost.
+    TDataSetSnapshot own(dataSet);
+    try {
+        if (Load(dataSet) != Outcome::Loaded || Write(dataSet, 1, kept) != 0 || Load(dataSet) != Outcome::Loaded) {
+            own.Restore();
+            return -1;
+        }
+    } catch (...) {
+        own.Restore();
+        throw;
+    }
+    dataSet->RenumberRuns();
+    return SaveToFile(dataSet);
+}

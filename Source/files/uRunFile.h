@@ -1,0 +1,72 @@
+#ifndef IRRIKA_FILES_URUNFILE_H
+#define IRRIKA_FILES_URUNFILE_H
+
+// The run-file formatter that the three modules share: the line routines and the load,
+// save and append steps, driven by the module's layout row.
+//
+// A load changes the data set only once the whole file was read: a missing, refused or
+// broken file leaves its runs, file name, kind and current run as they were. A save or an
+// append replaces the file only once the whole new content was written.
+
+#include "uFileFormatter.h"
+#include "uRunFileLayout.h"
+#include "uRunFileLines.h"
+#include "uTextFile.h"
+
+#include <string>
+
+class TIrrigationRun;
+class TParameterArray;
+
+class TRunFile : public TFileFormatter {
+public:
+    explicit TRunFile(const TRunFileLayout &layout) : FLayout(layout) {}
+
+    // True when the file exists and was opened; false without a message when it does not
+    // exist, false after "Unable to open File" when it could not be opened.
+    bool OpenRead() override;
+    // False after "Unable to open File" when the file cannot be written.
+    bool OpenWrite() override;
+    // False after "Unable to close File"; a write that failed ends here and the file
+    // keeps its former content.
+    bool Close() override;
+
+    int LoadFromFile(TIrrigationDataSet *dataSet) override;
+    int SaveToFile(TIrrigationDataSet *dataSet) override;
+    int AppendRun(TIrrigationDataSet *dataSet) override;
+
+    const TRunFileLayout &Layout() const { return FLayout; }
+
+    // The line routines, each for this module's layout.
+    std::string BuildHeaderLine(TIrrigationDataSet *dataSet) const;
+    // The units of the data set's first run (one is made when the data set has none).
+    std::string BuildUnitsLine(TIrrigationDataSet *dataSet) const;
+    std::string BuildUnitsLine(TIrrigationRun *run) const;
+    std::string BuildRunLine(TIrrigationRun *run) const;
+    // Empty for no array.
+    std::string BuildArrayLine(TParameterArray *array) const;
+    // Applies a run line read with the file's units line; not applied when either list
+    // is missing or longer than the module accepts. A missing field or a field that is no
+    // number raises, with part of the line applied.
+    void ParseRunLine(const TFieldList *runFields, const TFieldList *unitFields, TIrrigationRun *run) const;
+    // An empty line leaves the curve as it is.
+    void ParseArrayLine(const std::string &line, TParameterArray *array) const;
+
+private:
+    enum class Outcome { Loaded, Missing, Refused, Failed };
+
+    // Opens the file and checks the header; Missing or Refused end with the file closed.
+    Outcome OpenAndCheckHeader(bool allowEmptyFileMessage);
+    // Reads the runs after the header into the data set; on a failure the data set is
+    // restored and, for the basin, the error raised again.
+    Outcome ReadRuns(TIrrigationDataSet *dataSet);
+    Outcome Load(TIrrigationDataSet *dataSet);
+    // Writes the data set's runs and then the extra lines, counted as extraRuns runs.
+    int Write(TIrrigationDataSet *dataSet, int extraRuns, const std::vector<std::string> &extraLines);
+    bool UnitsMatchFile(TIrrigationRun *run);
+
+    const TRunFileLayout &FLayout;
+    TTextFile FFile;
+};
+
+#endif

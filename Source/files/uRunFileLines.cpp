@@ -1,0 +1,63 @@
+#include "uRunFileLines.h"
+
+#include "Errors.h"
+#include "NumberText.h"
+#include "uConstants.h"
+
+#include <climits>
+
+TFieldList SplitFields(const std::string &line)
+{
+    const char separator = uConstants::FieldSeparator[0];
+    TFieldList fields;
+    std::string current;
+    for (const char c : line) {
+        if (c == separator) {
+            fields.push_back(current);
+            current.clear();
+        } else {
+            current += c;
+        }
+    }
+    return fields;
+}
+
+TLineBuilder &TLineBuilder::Add(const std::string &field)
+{
+    FText += field;
+    FText += uConstants::FieldSeparator;
+    return *this;
+}
+
+TLineBuilder &TLineBuilder::AddInteger(long long value) { return Add(std::to_string(value)); }
+
+TLineBuilder &TLineBuilder::AddValue(double value) { return Add(FloatToStr(value)); }
+
+const std::string &FieldAt(const TFieldList &fields, std::size_t index)
+{
+    if (index >= fields.size())
+        throw EListError(static_cast<int>(index > INT_MAX ? INT_MAX : index));
+    return fields[index];
+}
+
+int StrToInt(const std::string &text)
+{
+    std::size_t i = 0;
+    while (i < text.size() && text[i] == ' ')
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        negative = text[i++] == '-';
+    const std::size_t firstDigit = i;
+    long long value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        value = value * 10 + (text[i] - '0');
+        if (value > static_cast<long long>(INT_MAX) + 1)
+            break;
+    }
+    if (negative)
+        value = -value;
+    if (i == firstDigit || i != text.size() || value > INT_MAX || value < INT_MIN)
+        throw EConvertError("'" + text + "' is not a valid integer value", true);
+    return static_cast<int>(value);
+}
