@@ -18,12 +18,26 @@ class TIrrigationFormatter : public TRootObject {
 public:
     ~TIrrigationFormatter() override;
 
+    // Loads the run file named in the data set (its extension forced to the module's);
+    // False when nothing was loaded, the data set then as it was.
+    virtual bool LoadRuns() = 0;
+    // By the data set's file kind: the runs table as text (0) or as a workbook (1), False
+    // without a grid, else what the export reported; otherwise all runs as the module's
+    // run file.
+    virtual bool SaveRuns() = 0;
+    // Keeps only the last run, as run 1, and saves as SaveRuns; the other runs go only once
+    // the save succeeded.
+    virtual bool ReplaceWithLastRun() = 0;
+    // Appends the data set's last run to the existing run file named in the data set.
+    virtual bool AppendLastRun() = 0;
     // The binding's data set; it stays owned by the binding.
     virtual TIrrigationDataSet *GetDataSet() = 0;
     // Calculates the run with that number through the module's engine library and writes
     // the results back, or reports the engine's codes. 0 means success, and also that no run
     // has that number; any other value is the failure the user was told about.
     virtual int Calculate(int RunNumber) = 0;
+    // Deletes the run with that number, when there is one, and renumbers; always 0.
+    virtual int DeleteRun(int RunNumber) = 0;
     // Draws the calculated run with that number into the two charts; always 0.
     virtual int DrawGraphs(int RunNumber) = 0;
     // Fills the runs table, one column per calculated run whose units equal the first

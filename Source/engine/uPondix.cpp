@@ -4,6 +4,7 @@
 #include "uInfiltration.h"
 #include "uIrrigationDataSet.h"
 #include "uIrrigationRun.h"
+#include "uRunFileOperations.h"
 #include "uRunGraphs.h"
 #include "uRunTable.h"
 
@@ -40,9 +41,19 @@ TPondix::TPondix() { FDataSet = std::make_unique<TIrrigationDataSet>(imBasin); }
 
 TPondix::~TPondix() = default;
 
+bool TPondix::LoadRuns() { return ::LoadRuns(*this, BasinRunFiles); }
+
+bool TPondix::SaveRuns() { return ::SaveRuns(*this, BasinRunFiles); }
+
+bool TPondix::ReplaceWithLastRun() { return ::ReplaceWithLastRun(*this, BasinRunFiles); }
+
+bool TPondix::AppendLastRun() { return ::AppendLastRun(*this, BasinRunFiles); }
+
 TIrrigationDataSet *TPondix::GetDataSet() { return FDataSet.get(); }
 
 int TPondix::Calculate(int RunNumber) { return CalculateRun(*FDataSet, RunNumber, kBasinCall); }
+
+int TPondix::DeleteRun(int RunNumber) { return ::DeleteRun(*this, RunNumber); }
 
 int TPondix::DrawGraphs(int RunNumber) { return ::DrawGraphs(*FDataSet, FTimeChart, FDepthChart, RunNumber, BasinRunGraphs); }
 

@@ -10,8 +10,13 @@ public:
     TPondix();
     ~TPondix() override;
 
+    bool LoadRuns() override;
+    bool SaveRuns() override;
+    bool ReplaceWithLastRun() override;
+    bool AppendLastRun() override;
     TIrrigationDataSet *GetDataSet() override;
     int Calculate(int RunNumber) override;
+    int DeleteRun(int RunNumber) override;
     int DrawGraphs(int RunNumber) override;
     int FillRunTable() override;
     int PrintRunTable() override;

@@ -2,6 +2,7 @@
 
 #include "uEngineCall.h"
 #include "uIrrigationDataSet.h"
+#include "uRunFileOperations.h"
 #include "uRunGraphs.h"
 #include "uRunTable.h"
 
@@ -51,9 +52,19 @@ TRillox::TRillox() { FDataSet = std::make_unique<TIrrigationDataSet>(imFurrow); 
 
 TRillox::~TRillox() = default;
 
+bool TRillox::LoadRuns() { return ::LoadRuns(*this, FurrowRunFiles); }
+
+bool TRillox::SaveRuns() { return ::SaveRuns(*this, FurrowRunFiles); }
+
+bool TRillox::ReplaceWithLastRun() { return ::ReplaceWithLastRun(*this, FurrowRunFiles); }
+
+bool TRillox::AppendLastRun() { return ::AppendLastRun(*this, FurrowRunFiles); }
+
 TIrrigationDataSet *TRillox::GetDataSet() { return FDataSet.get(); }
 
 int TRillox::Calculate(int RunNumber) { return CalculateRun(*FDataSet, RunNumber, kFurrowCall); }
+
+int TRillox::DeleteRun(int RunNumber) { return ::DeleteRun(*this, RunNumber); }
 
 int TRillox::DrawGraphs(int RunNumber) { return ::DrawGraphs(*FDataSet, FTimeChart, FDepthChart, RunNumber, FurrowRunGraphs); }
 

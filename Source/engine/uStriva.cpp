@@ -4,6 +4,7 @@
 #include "uEngineCall.h"
 #include "uError.h"
 #include "uIrrigationDataSet.h"
+#include "uRunFileOperations.h"
 #include "uRunGraphs.h"
 #include "uRunTable.h"
 
@@ -49,9 +50,19 @@ TStriva::TStriva() { FDataSet = std::make_unique<TIrrigationDataSet>(imBorder); 
 
 TStriva::~TStriva() = default;
 
+bool TStriva::LoadRuns() { return ::LoadRuns(*this, BorderRunFiles); }
+
+bool TStriva::SaveRuns() { return ::SaveRuns(*this, BorderRunFiles); }
+
+bool TStriva::ReplaceWithLastRun() { return ::ReplaceWithLastRun(*this, BorderRunFiles); }
+
+bool TStriva::AppendLastRun() { return ::AppendLastRun(*this, BorderRunFiles); }
+
 TIrrigationDataSet *TStriva::GetDataSet() { return FDataSet.get(); }
 
 int TStriva::Calculate(int RunNumber) { return CalculateRun(*FDataSet, RunNumber, kBorderCall); }
+
+int TStriva::DeleteRun(int RunNumber) { return ::DeleteRun(*this, RunNumber); }
 
 int TStriva::DrawGraphs(int RunNumber) { return ::DrawGraphs(*FDataSet, FTimeChart, FDepthChart, RunNumber, BorderRunGraphs); }
 
