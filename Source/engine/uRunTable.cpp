@@ -166,6 +166,9 @@ const TRunTableLayout FurrowRunTable{true, Join(kFurrowRows, kSlopedResults)};
 
 int FillRunTable(TIrrigationDataSet &dataSet, TStringGrid *grid, const TRunTableLayout &layout)
 {
+    // Without a table there is nothing to fill, and the data set is left alone.
+    if (!grid)
+        return -1;
     TIrrikaGridObject gridObject(grid);
     TIrrigationRun *first = dataSet.GetFirstRun();
     if (!first) {

@@ -38,7 +38,8 @@ extern const TRunTableLayout BasinRunTable;
 extern const TRunTableLayout BorderRunTable;
 extern const TRunTableLayout FurrowRunTable;
 
-// Fills the grid: 0, or -1 with the grid emptied when the data set yields no first run.
+// Fills the grid: 0, or -1 with the grid emptied when the data set yields no first run;
+// -1 and nothing done without a grid.
 int FillRunTable(TIrrigationDataSet &dataSet, TStringGrid *grid, const TRunTableLayout &layout);
 
 // Prints the grid as it stands under the module's title on the program's printer;

@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <functional>
 #include <memory>
@@ -147,6 +148,30 @@ TEST_F(RunFileOperations, TableKindsRefillTheGridAndReturnWhatTheExporterReporte
     dataSet.SetFileName(Path("missing/table"));
     EXPECT_FALSE(binding->SaveRuns());  // the exporter failed and said so
     EXPECT_EQ(dialogs.Messages().size(), 1u);
+}
+
+TEST_F(RunFileOperations, TextExportOfThreeBasinRunsLineByLine)
+{
+    std::unique_ptr<TIrrigationFormatter> binding = Binding(kModules[0], 3);
+    binding->FRunGrid = &grid;
+    binding->GetDataSet()->SetFileName(Path("basin"));
+    binding->GetDataSet()->SetFileKind(fkTextTable);
+    ASSERT_TRUE(binding->SaveRuns());
+    std::istringstream text(ReadFile(Path("basin.txt")));
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(text, line);) {
+        ASSERT_EQ(line.back(), '\r');
+        line.pop_back();
+        EXPECT_EQ(std::count(line.begin(), line.end(), ';'), 4) << line;
+        lines.push_back(line);
+    }
+    ASSERT_EQ(lines.size(), 31u);
+    EXPECT_EQ(lines[0], " Run nr. ; ;1;2;3");
+    EXPECT_EQ(lines[1], " Calculation Mode ; ;1;1;1");
+    EXPECT_EQ(lines[2], "INPUT PARAMETERS;units;;;");
+    EXPECT_EQ(lines[3], "Flow rate; l/s;-;-;-");  // no input is active
+    EXPECT_EQ(lines[13], "OUTPUT PARAMETERS; ; ; ; ");
+    EXPECT_EQ(lines[21], " ; ; ; ; ");
 }
 
 TEST_F(RunFileOperations, ReplaceWithLastRunKeepsTheLastRunAsRunOneOnceItIsSaved)

@@ -184,6 +184,8 @@ TEST_F(RunTable, BorderShowsTheCutbackTimeOfCutbackRunsOnly)
 TEST_F(RunTable, AnEmptyDataSetMakesItsFirstRunAndShowsOnlyTheHeaders)
 {
     Open(imBasin, 0);
+    EXPECT_EQ(FillRunTable(*dataSet, nullptr, BasinRunTable), -1);  // no grid: nothing happens
+    EXPECT_EQ(dataSet->GetRunCount(), 0);
     ASSERT_EQ(Fill(BasinRunTable), 0);
     EXPECT_EQ(dataSet->GetRunCount(), 1);
     EXPECT_EQ(grid.ColCount(), 100);
