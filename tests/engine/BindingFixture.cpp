@@ -1,5 +1,7 @@
 #include "BindingFixture.h"
 
+#include "EngineLibraries.h"
+#include "ExecutableFolder.h"
 #include "uIrrigationDataSet.h"
 #include "uIrrigationManager.h"
 #include "uIrrigationRun.h"
@@ -11,15 +13,30 @@
 #include <cmath>
 #include <cstring>
 
-void BindingFixture::Open(TIrrigationModule module)
+void BindingFixture::Open(TIrrigationModule module, bool realEngine)
 {
+    if (realEngine) {
+        std::string failure;
+        ASSERT_TRUE(LoadEngineLibraries(ExecutableFolder(), failure)) << failure;
+    }
     formatter = TIrrigationManager().CreateFormatter(module);
     ASSERT_NE(formatter, nullptr);
     dataSet = formatter->GetDataSet();
     ASSERT_EQ(dataSet->NewRun(), 1);
     run = dataSet->GetRunByNumber(1);
     parameters = run->GetParameters();
-    engine = std::make_unique<FakeEngine>(module);
+    if (!realEngine)
+        engine = std::make_unique<FakeEngine>(module);
+}
+
+std::string BindingFixture::ShownTexts() const
+{
+    std::string texts;
+    for (const RecordingErrorDisplay::Shown &shown : errors.Showings())
+        texts += std::to_string(shown.code) + ": " + shown.text + "\n";
+    for (const RecordingDialogs::Shown &shown : dialogs.Messages())
+        texts += shown.text + "\n";
+    return texts;
 }
 
 TParameter &BindingFixture::Parameter(const char *name)

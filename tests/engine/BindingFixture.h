@@ -55,7 +55,8 @@ std::vector<FieldValue> PresetFields();
 
 class BindingFixture : public ::testing::Test {
 protected:
-    void Open(TIrrigationModule module);
+    // With a fake engine in place of the module's library, or with the real libraries.
+    void Open(TIrrigationModule module, bool realEngine = false);
 
     TParameter &Parameter(const char *name);
     void Set(const char *name, double stored);
@@ -74,6 +75,7 @@ protected:
                        const std::vector<CurveOf> &curves);
 
     const TIrrikaInfoRecord &Received() const { return engine->Received(); }
+    std::string ShownTexts() const;
     const std::vector<RecordingErrorDisplay::Shown> &Shown() const { return errors.Showings(); }
 
     RecordingDialogs dialogs;
