@@ -111,8 +111,10 @@ struct ShippedFile {
 const ShippedFile kShippedFiles[] = {
     {"Pondix.INI", imBasin, kEveryModule, {}},
     {"Striva.INI", imBorder, Union({&kEveryModule, &kSlopes}), {}},
-    // The built-in MaxWidth of 2 m lies above its own upper limit of 1 m.
-    {"Rillox.INI", imFurrow, Union({&kEveryModule, &kSlopes, &kFurrowOnly}), {{"MaxWidth", 1.0}}},
+    // The built-in MaxWidth of 2 m lies above its own upper limit of 1 m; the built-in 0.5 l/s
+    // cannot outrun the final intake of the default furrow, and n 0.15 is a border's.
+    {"Rillox.INI", imFurrow, Union({&kEveryModule, &kSlopes, &kFurrowOnly}),
+     {{"MaxWidth", 1.0}, {"FlowRate", 1.0}, {"Flowresistance", 0.04}}},
 };
 
 TEST(ShippedSettings, EveryFactorIsTheTrueConversionFromTheStoredUnit)
