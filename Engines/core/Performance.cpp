@@ -30,7 +30,9 @@ Performance evaluatePerformance(double length, double requiredDepth,
     p.underLength = underCells * dx;
     p.minDepth = *std::min_element(z.begin(), z.end());
     p.maxDepth = *std::max_element(z.begin(), z.end());
-    p.storageEfficiency = requiredDepth > 0 ? 100.0 * p.storedDepth / requiredDepth : 0.0;
+    // Each cell stores at most the requirement; the summation's round-off must not read as
+    // more than 100 %.
+    p.storageEfficiency = requiredDepth > 0 ? std::min(100.0, 100.0 * p.storedDepth / requiredDepth) : 0.0;
     double deviation = 0;
     for (double v : z) deviation += std::fabs(v - p.avgDepth);
     const int quarter = n / 4;

@@ -5,6 +5,7 @@
 #include "Performance.h"
 #include "Roots.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace hydraulics {
@@ -157,7 +158,8 @@ void writeSlopingResults(TIrrikaInfoRecord &r, const Outcome &o, double recovery
     r.DistributionUniformity = p.distributionUniformity;
     r.UniformityCoeff = p.uniformityCoefficient;
     r.StorageEfficiency = p.storageEfficiency;
-    r.ApplicationEfficiency = 100.0 * p.storedDepth * area / drawn;
+    // Grid and volume-balance quadratures differ by round-off: never more than 100 %.
+    r.ApplicationEfficiency = std::min(100.0, 100.0 * p.storedDepth * area / drawn);
     r.DeepPercRatio = 100.0 * (p.avgDepth - p.storedDepth) * area / drawn;
     r.RunoffRatio = 100.0 * (1.0 - recovery) * runoff / drawn;
     r.SurfaceRunoff = runoff / area;
