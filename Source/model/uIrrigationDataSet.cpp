@@ -2,11 +2,10 @@
 
 #include "ExecutableFolder.h"
 #include "NumberText.h"
+#include "TextCase.h"
 #include "uConstants.h"
 #include "uParameter.h"
 
-#include <algorithm>
-#include <cctype>
 
 namespace {
 
@@ -21,13 +20,6 @@ constexpr ModuleData kModuleData[] = {
     {imBorder, uConstants::BorderDataFolder, fkBorderRunFile},
     {imFurrow, uConstants::FurrowDataFolder, fkFurrowRunFile},
 };
-
-std::string UpperCase(std::string text)
-{
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return text;
-}
 
 }  // namespace
 
@@ -157,7 +149,7 @@ bool TIrrigationDataSet::CompareUnits(int number, std::string &text) const
         result = true;
         const std::string leftName = left->GetUnit() ? left->GetUnit()->Name() : std::string();
         const std::string rightName = right->GetUnit() ? right->GetUnit()->Name() : std::string();
-        if (UpperCase(leftName) != UpperCase(rightName)) {
+        if (!SameText(leftName, rightName)) {
             text = leftName + " <> " + rightName;
             return false;
         }

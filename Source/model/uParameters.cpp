@@ -1,7 +1,7 @@
 #include "uParameters.h"
 
 #include "Dialogs.h"
-#include "uText.h"
+#include "TextCase.h"
 
 namespace {
 

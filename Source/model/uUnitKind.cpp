@@ -2,7 +2,7 @@
 
 #include "Dialogs.h"
 #include "uConstants.h"
-#include "uText.h"
+#include "TextCase.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "ExecutableFolder.h"
 
-#include <algorithm>
-#include <cctype>
+#include "TextCase.h"
+
 #include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -15,13 +15,6 @@ std::string WithSlash(std::string folder)
     if (!folder.empty() && folder.back() != '/')
         folder += '/';
     return folder;
-}
-
-bool SameIgnoringCase(const std::string &a, const std::string &b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-           });
 }
 
 }  // namespace
@@ -56,7 +49,7 @@ std::string FindFileIgnoringCase(const std::string &folder, const std::string &n
         return std::string();
     std::string found;
     while (dirent *entry = readdir(dir)) {
-        if (SameIgnoringCase(entry->d_name, name) && FileExists(base + entry->d_name)) {
+        if (SameText(entry->d_name, name) && FileExists(base + entry->d_name)) {
             found = base + entry->d_name;
             break;
         }

@@ -1,9 +1,8 @@
 #include "IniFile.h"
 
 #include "NumberText.h"
+#include "TextCase.h"
 
-#include <algorithm>
-#include <cctype>
 #include <fstream>
 #include <sstream>
 
@@ -16,13 +15,6 @@ std::string Trim(const std::string &text)
         return std::string();
     const auto last = text.find_last_not_of(" \t\r");
     return text.substr(first, last - first + 1);
-}
-
-bool SameIgnoringCase(const std::string &a, const std::string &b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-           });
 }
 
 }  // namespace
@@ -41,7 +33,7 @@ IniFile::IniFile(const std::string &path)
             const std::string name = Trim(text.substr(1, close == std::string::npos ? std::string::npos : close - 1));
             current = nullptr;
             for (Section &s : sections_)
-                if (SameIgnoringCase(s.name, name))
+                if (SameText(s.name, name))
                     current = &s;
             if (!current) {
                 sections_.push_back({name, {}});
@@ -65,7 +57,7 @@ IniFile::IniFile(const std::string &path)
 const IniFile::Section *IniFile::Find(const std::string &section) const
 {
     for (const Section &s : sections_)
-        if (SameIgnoringCase(s.name, section))
+        if (SameText(s.name, section))
             return &s;
     return nullptr;
 }
@@ -106,7 +98,7 @@ double IniFile::ReadFloat(const std::string &section, const std::string &key, do
 std::string IniFile::ValueOf(const std::vector<std::pair<std::string, std::string>> &values, const std::string &name)
 {
     for (const auto &entry : values)
-        if (SameIgnoringCase(entry.first, name))
+        if (SameText(entry.first, name))
             return entry.second;
     return std::string();
 }

@@ -1,4 +1,4 @@
-#include "uText.h"
+#include "TextCase.h"
 
 #include <algorithm>
 #include <cctype>

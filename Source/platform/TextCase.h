@@ -1,5 +1,5 @@
-#ifndef IRRIKA_MODEL_UTEXT_H
-#define IRRIKA_MODEL_UTEXT_H
+#ifndef IRRIKA_PLATFORM_TEXTCASE_H
+#define IRRIKA_PLATFORM_TEXTCASE_H
 
 // Letter-case handling of names: lookups by name ignore case (ASCII, as the names are).
 
