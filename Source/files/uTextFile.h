@@ -7,6 +7,8 @@
 // folder, which replaces the target only after it was written and closed without error,
 // so a full disk or a device error leaves the previous file intact.
 
+#include "ReplacementFile.h"
+
 #include <fstream>
 #include <string>
 
@@ -47,9 +49,8 @@ private:
 
     Mode FMode = Mode::Closed;
     std::ifstream FIn;
-    int FOut = -1;              // descriptor of the temporary file while writing
-    std::string FTarget;        // the file that the temporary file replaces
-    std::string FTemporary;
+    ReplacementFile FReplacement;  // the new content while writing
+    bool FWriteFailed = false;
     std::string FPending;       // written lines not yet handed to the system
 };
 

@@ -2,6 +2,7 @@
 
 #include "Dialogs.h"
 #include "Errors.h"
+#include "ReplacementFile.h"
 #include "TStringGrid.h"
 #include "uConstants.h"
 
@@ -11,29 +12,8 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
-#include <sys/stat.h>
-#include <unistd.h>
-#include <vector>
 
 namespace {
-// A new, empty file beside the target, so that the final rename stays on one file
-// system and replaces the old file in one step. Empty on failure, errno set.
-std::string CreateTemporaryBeside(const std::string &fileName)
-{
-    std::vector<char> name(fileName.begin(), fileName.end());
-    const char suffix[] = ".XXXXXX";
-    name.insert(name.end(), suffix, suffix + sizeof suffix);
-    const int fd = mkstemp(name.data());
-    if (fd < 0)
-        return std::string();
-    // mkstemp makes the file private; the workbook gets the mode a new file would get.
-    const mode_t mask = umask(0);
-    umask(mask);
-    fchmod(fd, 0666 & ~mask);
-    close(fd);
-    return std::string(name.data());
-}
-
 // The first write error, or the close error; LXW_NO_ERROR when all went well. The
 // workbook is closed (and so freed) in every case.
 lxw_error WriteWorkbook(const std::string &fileName, TStringGrid &grid)
@@ -65,19 +45,15 @@ bool TSaveToXL::Save(const std::string &fileName, TStringGrid *grid)
 {
     if (!grid)
         return false;
-    const std::string temporary = CreateTemporaryBeside(fileName);
-    if (temporary.empty())
+    // The library writes the workbook by name: into the replacement, closed first.
+    ReplacementFile replacement;
+    if (!replacement.Create(fileName) || !replacement.CloseDescriptor())
         return ReportSpreadsheetError(std::strerror(errno));
-    const lxw_error error = WriteWorkbook(temporary, *grid);
-    if (error != LXW_NO_ERROR) {
-        std::remove(temporary.c_str());
+    const lxw_error error = WriteWorkbook(replacement.TemporaryPath(), *grid);
+    if (error != LXW_NO_ERROR)
         return ReportSpreadsheetError(lxw_strerror(error));
-    }
-    if (std::rename(temporary.c_str(), fileName.c_str()) != 0) {
-        const std::string text = std::strerror(errno);
-        std::remove(temporary.c_str());
-        return ReportSpreadsheetError(text);
-    }
+    if (!replacement.Commit())
+        return ReportSpreadsheetError(std::strerror(errno));
     return true;
 }
 

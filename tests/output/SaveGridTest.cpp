@@ -63,7 +63,7 @@ std::string ReadWorkbook(const std::string &name)
 class SaveGrid : public ::testing::Test {
 protected:
     std::string Path(const char *name) const { return dir_.filePath(name).toStdString(); }
-    QStringList Files() const { return QDir(dir_.path()).entryList(QDir::Files); }
+    QStringList Files() const { return QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden); }
     QTemporaryDir dir_;
     TStringGrid grid_;
 };
