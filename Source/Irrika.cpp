@@ -1,13 +1,12 @@
 // Program start-up. The engine libraries are loaded before any window exists: without all
 // three the program cannot calculate, so it says which one failed and does not start.
-// Until the launcher window exists this shows a small window that says what the program is.
 #include "EngineLibraries.h"
 #include "ExecutableFolder.h"
 #include "QtDialogs.h"
 #include "uError.h"
+#include "uIrrika.h"
 
 #include <QApplication>
-#include <QLabel>
 
 #include <cstdio>
 
@@ -25,14 +24,10 @@ int main(int argc, char **argv)
         return 1;
     }
 
+    TfrmIrrika launcher;
     TfrmError errorDialog;
     frmError = &errorDialog;
-
-    QLabel window("Irrika - surface irrigation design (basin, border, furrow).\n"
-                  "The launcher window is not built yet.");
-    window.setWindowTitle("Irrika");
-    window.setMargin(24);
-    window.show();
+    launcher.showMaximized();
     const int result = app.exec();
     frmError = nullptr;
     return result;

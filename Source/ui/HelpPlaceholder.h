@@ -1,0 +1,4 @@
+// PLACEHOLDER (not committed)
+#pragma once
+#include <string>
+inline void SetApplicationHelpFile(const std::string &) {}

@@ -1,0 +1,204 @@
+#ifndef IRRIKA_UI_UDESIGNWINDOW_H
+#define IRRIKA_UI_UDESIGNWINDOW_H
+
+// The design window of a module: the frame that the basin, border and furrow windows share.
+// It owns the module's manager and binding (and through the binding the data set and its
+// runs) and three lists that only refer to the current run's parameters. Its key dispatcher
+// turns F1-F4, Esc, the three buttons and the right mouse button into steps between the
+// screen states: empty screen, input screen, results screen, chart view and file view.
+// Where the three windows differ in this frame, a row of TDesignWindowTraits says how; the
+// module windows add what their menus, input screens and checks need.
+
+#include "ConcreteCollections.h"
+#include "uDesignWindowTraits.h"
+#include "uIrrigationFormatter.h"
+#include "uIrrigationManager.h"
+#include "uKeyPresses.h"
+#include "uMenuItems.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QEventLoop;
+class QFrame;
+class QGroupBox;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QScrollArea;
+class TIrrigationDataSet;
+class TIrrigationRun;
+class TStatusBar;
+class TfraDecisionVariables;
+class TfraFieldParameters;
+class TfraGraphGrid;
+class TfraInfo;
+class TfraResults;
+
+class TfrmDesignWindow : public QMainWindow {
+public:
+    ~TfrmDesignWindow() override;
+
+    // Shows the window maximised and modal and returns once it has closed.
+    void ShowModal();
+
+    // The key dispatcher: every key the window sees, and the buttons and the right mouse
+    // button, come here. It never swallows the key.
+    void FormKeyUp(int Key);
+    void FormResize();
+    // Hides every box and the view and shows the input area; runs when a top-level menu
+    // opens. The key flags stay as they were.
+    void ClearScreen();
+    // The long part of a hint into status panel 1.
+    void DisplayHint(const std::string &hint);
+    // A help request: a context opens that topic of the help file; 0 shows the reference
+    // table of the focused field instead. Always True.
+    bool FormHelp(int Data);
+    void Help1Click();
+    void fraGraphGrid1bbtCloseClick();
+    void mniQuitClick();
+    void StatusBar1Click();
+    void RadioGroupCalculationClick(QAction *Sender);
+
+    // The steps that the module windows fill in.
+    virtual void CalculationClick();
+    virtual bool Calculate();
+    virtual bool SaveRun();
+    virtual void ShowInformation();
+    virtual void mniLoadClick();
+    virtual void mniViewClick();
+    virtual void fraGraphGrid1btbtnSaveTimeChartClick();
+    // The exit handler of the input edits: validates what was typed.
+    virtual void fraDecisionVariables1Edit1Exit(QLineEdit *Sender);
+
+    const TDesignWindowTraits &Traits() const { return FTraits; }
+    TIrrigationFormatter *Formatter() const { return FFormatter.get(); }
+    TIrrigationDataSet *DataSet() const { return FDataSet; }
+    TAssociationList *DecisionVariables() const { return FDecisionVariables.get(); }
+    TAssociationList *FieldParameters() const { return FFieldParameters.get(); }
+    TAssociationList *Results() const { return FResults.get(); }
+    int LastCalculatedRun() const { return FLastCalculatedRun; }
+    const std::string &EditText() const { return FEditText; }
+    bool Editing() const { return FEditing; }
+    bool ModeSwitched() const { return FModeSwitched; }
+    bool InputActive() const { return FInputActive; }
+    bool HelpEnabled() const { return FHelpEnabled; }
+    bool CalculateEnabled() const { return FCalculateEnabled; }
+    bool GraphEnabled() const { return FGraphEnabled; }
+    bool SaveEnabled() const { return FSaveEnabled; }
+    const std::vector<bool> &OldChecks() const { return FOldChecks; }
+    const std::array<bool, 3> &InfoShown() const { return FInfoShown; }
+
+    // The window's client height: all of it below the menu bar.
+    int ClientHeight() const;
+
+    QMenuBar *const mmnMain;
+    TStatusBar *const StatusBar1;
+    QScrollArea *const sbxCalculation;
+    QFrame *const pnlButtons;
+    QPushButton *const bbtCalculate;
+    QPushButton *const bbtGraph;
+    QPushButton *const bbtSaveRun;
+    QFrame *const Panel1;
+    QFrame *const Panel2;
+    QGroupBox *const grbFieldParameters;
+    TfraFieldParameters *const fraFieldParameters1;
+    QGroupBox *const grbExtraInformation;
+    TfraInfo *const fraInfo1;
+    QGroupBox *const grbDecisionVariables;
+    TfraDecisionVariables *const fraDecisionVariables1;
+    QGroupBox *const grbResults;
+    TfraResults *const fraResults1;
+    QScrollArea *const sbxGraph;
+    TfraGraphGrid *const fraGraphGrid1;
+
+    // Menu bar items; those a module lacks stay nullptr.
+    QAction *mniFiles = nullptr;
+    QAction *mniOperation = nullptr;
+    QAction *mniUnits = nullptr;
+    QAction *mniInfiltration = nullptr;
+    QAction *mniParameters = nullptr;
+    QAction *mniCalculation = nullptr;
+    QAction *mniQuit = nullptr;
+    QAction *mniLoad = nullptr;
+    QAction *mniView = nullptr;
+    QAction *Help1 = nullptr;
+    QAction *mniExit = nullptr;
+    QAction *mniN1Flowrate = nullptr;
+    QAction *mniN2Dimensions = nullptr;
+    QAction *mniN3Cutofftime = nullptr;
+    QAction *mniN4Mindepth = nullptr;
+
+protected:
+    TfrmDesignWindow(const TDesignWindowTraits &traits, QWidget *parent);
+
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    bool event(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+    // A box is shown when it is meant to be, whatever its parents show: the chart view
+    // hides the input area but keeps the results box marked shown.
+    static bool Shown(const QWidget *widget);
+    // The edit of either input frame that has the focus, nullptr when none has.
+    QLineEdit *FocusedEdit() const;
+    // The data set's current run, nullptr when it has none.
+    TIrrigationRun *CurrentRun() const;
+
+    const TDesignWindowTraits &FTraits;
+    std::unique_ptr<TIrrigationManager> FManager;
+    std::unique_ptr<TIrrigationFormatter> FFormatter;
+    TIrrigationDataSet *FDataSet = nullptr;  // the binding's
+    std::unique_ptr<TAssociationList> FDecisionVariables;
+    std::unique_ptr<TAssociationList> FFieldParameters;
+    std::unique_ptr<TAssociationList> FResults;
+    int FLastCalculatedRun = 0;
+    std::string FEditText;
+    bool FEditing = false;
+    bool FModeSwitched = false;
+    bool FInputActive = false;
+    bool FHelpEnabled = false;
+    bool FCalculateEnabled = false;
+    bool FGraphEnabled = false;
+    bool FSaveEnabled = false;
+    std::vector<bool> FOldChecks;
+    std::array<bool, 3> FInfoShown{};
+
+    TRadioMenuGroup FCalculationGroup;
+    // The top-level menus whose items the module windows add (nullptr where a module has
+    // no such menu).
+    QMenu *FOperationMenu = nullptr;
+    QMenu *FUnitsMenu = nullptr;
+    QMenu *FInfiltrationMenu = nullptr;
+    QMenu *FParametersMenu = nullptr;
+
+private:
+    void FormCreate();
+    void BuildMenus();
+    void BuildScreen();
+    void ConnectHandlers();
+    void EscapeStep(TIrrigationRun *last);
+    void CalculateStep(TIrrigationRun *last);
+    void SaveStep(TIrrigationRun *last);
+    void GraphStep(TIrrigationRun *last);
+    // Keys go to the focused control of this window, or to the window when none has the
+    // focus; the dispatcher takes each key once, there.
+    bool IsKeyTarget(const QObject *watched) const;
+    // Every key event of the application passes here first.
+    bool ApplicationKey(QObject *watched, QEvent *event);
+    bool HandleKey(QObject *watched, QKeyEvent *event);
+    bool HandleMenuKey(QMenu *menu, QKeyEvent *event);
+    void UpdateScrollExtent();
+
+    std::vector<QWidget *> FEscapeAreas;
+    std::vector<QMenu *> FMenus;
+    TKeyPresses FKeyPresses;
+    QObject *FKeyHook = nullptr;
+    QEventLoop *FModalLoop = nullptr;
+};
+
+#endif

@@ -1,0 +1,32 @@
+#ifndef IRRIKA_UI_UDESIGNWINDOWTRAITS_H
+#define IRRIKA_UI_UDESIGNWINDOWTRAITS_H
+
+// Where the basin, border and furrow design windows differ in their frame: one row per
+// module. Everything else about the windows is shared.
+
+#include "uIrrigationTypes.h"
+
+struct TDesignWindowTraits {
+    TIrrigationModule Module;  // given to the manager's CreateFormatter
+    const char *FormName;
+    const char *Caption;
+    bool KeysOnKeyDown;        // the basin acts as a key goes down, the others as it comes up
+    const char *EscStatusText;  // status panel 0 after stepping back from a result list
+    int FieldBoxMargin;        // field and information boxes are Panel1.Width less this
+    bool StatusBarClickShowsWidth;
+    int FontHeight;            // window font, pixel height as a negative number
+    const char *DecisionBoxCaption;
+    const char *UnitsCaption;
+    const char *QuitHint;
+    // Help contexts of the top-level items; 0 where the window has no such item.
+    int OperationHelp;
+    int InfiltrationHelp;
+    int ParametersHelp;
+    int CalculationHelp;
+    int FirstModeHelp;  // mode 1's item; the next modes follow in steps of 10
+    bool TablePageFirst;  // the view opens on the Table page (basin) or the Graph page
+};
+
+const TDesignWindowTraits &DesignWindowTraits(TIrrigationModule module);
+
+#endif

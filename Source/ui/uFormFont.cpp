@@ -1,0 +1,29 @@
+#include "uFormFont.h"
+
+#include <QStringList>
+
+#include <cstdlib>
+
+namespace {
+
+const char *const kFormFamily = "MS Sans Serif";
+
+void InstallSubstitute()
+{
+    // Helvetica's metrics are close to the designed face's; the shipped URW fonts carry them.
+    static const bool installed = [] {
+        QFont::insertSubstitutions(kFormFamily, QStringList() << "Nimbus Sans" << "Liberation Sans" << "DejaVu Sans");
+        return true;
+    }();
+    (void)installed;
+}
+
+}  // namespace
+
+QFont FormFont(int height)
+{
+    InstallSubstitute();
+    QFont font(kFormFamily);
+    font.setPixelSize(std::abs(height));
+    return font;
+}

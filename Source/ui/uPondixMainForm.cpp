@@ -1,0 +1,3 @@
+#include "uPondixMainForm.h"
+
+TfrmPondix::TfrmPondix(QWidget *parent) : TfrmDesignWindow(DesignWindowTraits(imBasin), parent) {}

@@ -1,0 +1,3 @@
+#include "uRilloxMainForm.h"
+
+TfrmRillox::TfrmRillox(QWidget *parent) : TfrmDesignWindow(DesignWindowTraits(imFurrow), parent) {}

@@ -1,0 +1,3 @@
+// PLACEHOLDER (not committed)
+#include "uSplashScreen.h"
+TfrmSplashScreen *frmSplashScreen = nullptr;

@@ -1,0 +1,3 @@
+#include "uStrivaMainForm.h"
+
+TfrmStriva::TfrmStriva(QWidget *parent) : TfrmDesignWindow(DesignWindowTraits(imBorder), parent) {}

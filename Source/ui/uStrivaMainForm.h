@@ -1,0 +1,13 @@
+#ifndef IRRIKA_UI_USTRIVAMAINFORM_H
+#define IRRIKA_UI_USTRIVAMAINFORM_H
+
+// The border design window.
+
+#include "uDesignWindow.h"
+
+class TfrmStriva : public TfrmDesignWindow {
+public:
+    explicit TfrmStriva(QWidget *parent = nullptr);
+};
+
+#endif
