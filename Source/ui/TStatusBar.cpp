@@ -7,7 +7,7 @@ TStatusBar::TStatusBar(const std::vector<int> &panelWidths, QWidget *parent) : Q
     setSizeGripEnabled(false);
     for (std::size_t i = 0; i < panelWidths.size(); ++i) {
         auto *panel = new QLabel(this);
-        panel->setObjectName(QString("Panel%1").arg(i));
+        panel->setObjectName(QString("StatusPanel%1").arg(i));
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setFixedWidth(panelWidths[i]);
         panel->setTextFormat(Qt::PlainText);

@@ -112,7 +112,15 @@ TfrmDesignWindow::TfrmDesignWindow(const TDesignWindowTraits &traits, QWidget *p
       sbxGraph(new QScrollArea(this)),
       fraGraphGrid1(new TfraGraphGrid),
       FTraits(traits),
-      FCalculationGroup(this, kCalculationGroupIndex)
+      FCalculationGroup(this, kCalculationGroupIndex),
+      FFlowGroup(this, 22),
+      FLengthGroup(this, 23),
+      FDepthGroup(this, 24),
+      FTimeGroup(this, 25),
+      FInfiltrationGroup(this, traits.Module == imFurrow ? 34 : 31),
+      FOperationGroup(this, 51),
+      FGeometryGroup(this, 32),
+      FCrossSectionGroup(this, 33)
 {
     setObjectName(traits.FormName);
     setWindowTitle(traits.Caption);
@@ -188,6 +196,9 @@ void TfrmDesignWindow::BuildScreen()
     for (QGroupBox *box : {grbFieldParameters, grbExtraInformation, grbDecisionVariables, grbResults})
         box->installEventFilter(this);
     StatusBar1->installEventFilter(this);
+    for (TInputFrame *frame : std::initializer_list<TInputFrame *>{fraFieldParameters1, fraDecisionVariables1})
+        for (int r = 1; r <= frame->EditCount(); ++r)
+            frame->Edit(r)->installEventFilter(this);
 }
 
 void TfrmDesignWindow::BuildMenus()
@@ -242,6 +253,7 @@ void TfrmDesignWindow::BuildMenus()
     FCalculationGroup.Check(mniN1Flowrate);
 
     mniQuit = AddBarItem(mmnMain, {"mniQuit", "&Quit", FTraits.QuitHint, 0, 1});
+    BuildOptionMenus();
 }
 
 void TfrmDesignWindow::ConnectHandlers()
@@ -413,14 +425,11 @@ void TfrmDesignWindow::RadioGroupCalculationClick(QAction *Sender)
     CalculationClick();
 }
 
-void TfrmDesignWindow::CalculationClick() {}
-bool TfrmDesignWindow::Calculate() { return false; }
 bool TfrmDesignWindow::SaveRun() { return false; }
 void TfrmDesignWindow::ShowInformation() {}
 void TfrmDesignWindow::mniLoadClick() {}
 void TfrmDesignWindow::mniViewClick() {}
 void TfrmDesignWindow::fraGraphGrid1btbtnSaveTimeChartClick() {}
-void TfrmDesignWindow::fraDecisionVariables1Edit1Exit(QLineEdit *) {}
 
 void TfrmDesignWindow::FormKeyUp(int Key)
 {
@@ -579,7 +588,7 @@ bool TfrmDesignWindow::HandleKey(QObject *watched, QKeyEvent *event)
         FKeyPresses.Pressed(key);
         if (FTraits.KeysOnKeyDown)
             FormKeyUp(key);
-        return false;
+        return FormKeyPress(watched, event);
     }
     // A release counts once, and only for a press this window saw.
     if (event->isAutoRepeat() || !FKeyPresses.Released(key))
@@ -627,6 +636,11 @@ void TfrmDesignWindow::UpdateScrollExtent()
 bool TfrmDesignWindow::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+        if (IsInputEdit(watched))
+            return EditEvent(static_cast<QLineEdit *>(watched), event);
+        return false;
     case QEvent::MouseButtonRelease: {
         auto *mouse = static_cast<QMouseEvent *>(event);
         if (watched == StatusBar1) {

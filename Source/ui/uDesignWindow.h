@@ -15,6 +15,7 @@
 #include "uIrrigationManager.h"
 #include "uKeyPresses.h"
 #include "uMenuItems.h"
+#include "uUnitKind.h"
 
 #include <QMainWindow>
 
@@ -32,6 +33,7 @@ class QPushButton;
 class QScrollArea;
 class TIrrigationDataSet;
 class TIrrigationRun;
+class TParameter;
 class TStatusBar;
 class TfraDecisionVariables;
 class TfraFieldParameters;
@@ -64,16 +66,36 @@ public:
     void StatusBar1Click();
     void RadioGroupCalculationClick(QAction *Sender);
 
+    // The unit, infiltration, operation and geometry menus.
+    virtual void RadioGroupClick(QAction *Sender) = 0;
+    virtual void RadioGroupInfiltrationClick(QAction *Sender);
+    // Re-points the current run's parameters to the units the menus show.
+    virtual void ApplyUnitSelection() = 0;
+    // Keeps the run's infiltration object and its Kostiakov parameters in step with the
+    // infiltration inputs and the checked depth and time units.
+    virtual void UpdateInfiltration() = 0;
+    // Builds the input screen of the checked mode and options.
+    void CalculationClick();
+
+    // Calculates the current run through the binding and lists its results.
+    bool Calculate();
+
     // The steps that the module windows fill in.
-    virtual void CalculationClick();
-    virtual bool Calculate();
     virtual bool SaveRun();
     virtual void ShowInformation();
     virtual void mniLoadClick();
     virtual void mniViewClick();
     virtual void fraGraphGrid1btbtnSaveTimeChartClick();
-    // The exit handler of the input edits: validates what was typed.
-    virtual void fraDecisionVariables1Edit1Exit(QLineEdit *Sender);
+    // The enter and exit handlers of the input edits: remember the text an edit had, and
+    // validate what was typed when it is left.
+    void fraDecisionVariables1Edit1Enter(QLineEdit *Sender);
+    void fraDecisionVariables1Edit1Exit(QLineEdit *Sender);
+    // Copies both frames' edits into the run and checks them; a value that fails does not
+    // stay in its parameter. True when all pass.
+    bool ValidateInputs();
+    // The window's character filter: Enter moves the focus, and an edit takes only digits,
+    // the point, the comma, Backspace and Tab. True when the key is swallowed.
+    bool FormKeyPress(QObject *watched, QKeyEvent *event);
 
     const TDesignWindowTraits &Traits() const { return FTraits; }
     TIrrigationFormatter *Formatter() const { return FFormatter.get(); }
@@ -132,6 +154,33 @@ public:
     QAction *mniN2Dimensions = nullptr;
     QAction *mniN3Cutofftime = nullptr;
     QAction *mniN4Mindepth = nullptr;
+    // Unit items, in the order of their groups; the amount items are the furrow's and hidden.
+    QAction *mnilitrespersecond = nullptr;
+    QAction *mnicubicmetresperminute = nullptr;
+    QAction *mnicubicfeetpersecond = nullptr;
+    QAction *mniUSgallonsperminute = nullptr;
+    QAction *mnimeters = nullptr;
+    QAction *mnifeet = nullptr;
+    QAction *mnimillimetres = nullptr;
+    QAction *mnicentimeters = nullptr;
+    QAction *mniinches = nullptr;
+    QAction *mniCubicMetre = nullptr;
+    QAction *mniCubicFeet = nullptr;
+    QAction *mniminutes = nullptr;
+    QAction *mnihours = nullptr;
+    // Infiltration, operation and furrow geometry items.
+    QAction *mniModifiedSCSfamilies = nullptr;
+    QAction *mniTimeratedfamilies = nullptr;
+    QAction *mniKostiakovequation = nullptr;
+    QAction *mniFieldData = nullptr;
+    QAction *mniFixedFlow = nullptr;
+    QAction *mniCutbackFlow = nullptr;
+    QAction *mniTailwaterReuse = nullptr;
+    QAction *mniCrossSection = nullptr;
+    QAction *mniSigma_Tau = nullptr;
+    QAction *mniTriangular = nullptr;
+    QAction *mniParabolic = nullptr;
+    QAction *mniTrapezoidal = nullptr;
 
 protected:
     TfrmDesignWindow(const TDesignWindowTraits &traits, QWidget *parent);
@@ -169,6 +218,39 @@ protected:
     std::array<bool, 3> FInfoShown{};
 
     TRadioMenuGroup FCalculationGroup;
+    TRadioMenuGroup FFlowGroup;
+    TRadioMenuGroup FLengthGroup;
+    TRadioMenuGroup FDepthGroup;
+    TRadioMenuGroup FTimeGroup;
+    TRadioMenuGroup FInfiltrationGroup;
+    TRadioMenuGroup FOperationGroup;
+    TRadioMenuGroup FGeometryGroup;
+    TRadioMenuGroup FCrossSectionGroup;
+    // The items whose checks FOldChecks keeps, in its order.
+    std::vector<QAction *> FOldCheckItems;
+
+    // FOldChecks of the items of these groups := their checks before the click.
+    void RememberChecks(const std::vector<TRadioMenuGroup *> &groups);
+    // The item that FOldChecks records as checked in a group; nullptr when none.
+    QAction *OldChecked(const TRadioMenuGroup &group) const;
+    // Checks the sender within the first of these groups that holds it; true when one did.
+    static bool CheckWithin(QAction *sender, const std::vector<TRadioMenuGroup *> &groups);
+    // The value an item stands for: its unit kind, or its option number.
+    static int ItemValue(const QAction *item);
+    // Whether F1 opens a reference table in this row of the field frame.
+    virtual bool HasInfoTable(int fieldRow) const = 0;
+    // Whether the displayed "SCS #" is one the module accepts.
+    virtual bool IsValidSCSNumber(double number) = 0;
+
+    // The new run made from the previous one takes the previous run's units first: a
+    // copied value means what it meant only in the unit it came with.
+    void TakeOverUnits(TIrrigationRun *from, TIrrigationRun *to);
+    // The unit kinds the checked items of a group stand for.
+    static std::vector<TUnitKind> GroupKinds(const TRadioMenuGroup &group);
+    static TUnitKind CheckedKind(const TRadioMenuGroup &group, TUnitKind none);
+    // Border and furrow: the intake family of "SCS #", and k re-expressed in the depth and
+    // time units the menus ask for.
+    void UpdateSlopingFieldInfiltration();
     // The top-level menus whose items the module windows add (nullptr where a module has
     // no such menu).
     QMenu *FOperationMenu = nullptr;
@@ -179,6 +261,7 @@ protected:
 private:
     void FormCreate();
     void BuildMenus();
+    void BuildOptionMenus();
     void BuildScreen();
     void ConnectHandlers();
     void EscapeStep(TIrrigationRun *last);
@@ -193,12 +276,19 @@ private:
     bool HandleKey(QObject *watched, QKeyEvent *event);
     bool HandleMenuKey(QMenu *menu, QKeyEvent *event);
     void UpdateScrollExtent();
+    bool EditEvent(QLineEdit *edit, QEvent *event);
+    bool IsInputEdit(const QObject *object) const;
+    void ShowRangeWarning(TParameter *parameter);
 
     std::vector<QWidget *> FEscapeAreas;
     std::vector<QMenu *> FMenus;
     TKeyPresses FKeyPresses;
     QObject *FKeyHook = nullptr;
     QEventLoop *FModalLoop = nullptr;
+    // The edit whose enter handler ran last, and whether its exit handler is running: the
+    // focus has moved on already when Qt reports an edit left, and the handler may put it back.
+    QLineEdit *FEnteredEdit = nullptr;
+    bool FInEditExit = false;
 };
 
 #endif

@@ -25,6 +25,12 @@ struct TDesignWindowTraits {
     int CalculationHelp;
     int FirstModeHelp;  // mode 1's item; the next modes follow in steps of 10
     bool TablePageFirst;  // the view opens on the Table page (basin) or the Graph page
+    // Validation: the numbers an "SCS #" may take, as the warning lists them; whether a
+    // valid one updates the infiltration; whether the field parameters are checked after a
+    // decision variable failed.
+    const char *SCSNumbers;
+    bool SCSUpdatesInfiltration;
+    bool ChecksFieldsAfterFailure;
 };
 
 const TDesignWindowTraits &DesignWindowTraits(TIrrigationModule module);

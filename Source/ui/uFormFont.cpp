@@ -25,5 +25,7 @@ QFont FormFont(int height)
     InstallSubstitute();
     QFont font(kFormFamily);
     font.setPixelSize(std::abs(height));
+    // Set, not inherited: a bold group box must not make its frame's rows bold.
+    font.setWeight(QFont::Normal);
     return font;
 }

@@ -71,7 +71,8 @@ std::string LongHint(const std::string &hint)
     return bar == std::string::npos ? hint : hint.substr(bar + 1);
 }
 
-TRadioMenuGroup::TRadioMenuGroup(QObject *owner, int groupIndex) : FGroup(new QActionGroup(owner))
+TRadioMenuGroup::TRadioMenuGroup(QObject *owner, int groupIndex)
+    : FGroup(new QActionGroup(owner)), FGroupIndex(groupIndex)
 {
     FGroup->setObjectName(QString("RadioGroup%1").arg(groupIndex));
     FGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);

@@ -59,9 +59,11 @@ public:
     void Settle() { FSettled = Checked(); }
 
     QActionGroup *ActionGroup() const { return FGroup; }
+    int GroupIndex() const { return FGroupIndex; }
 
 private:
     QActionGroup *FGroup;
+    int FGroupIndex;
     std::vector<QAction *> FItems;
     QAction *FSettled = nullptr;
 };

@@ -1,3 +1,98 @@
 #include "uPondixMainForm.h"
 
+#include "uIrrigationDataSet.h"
+#include "uUnitSwitch.h"
+
 TfrmPondix::TfrmPondix(QWidget *parent) : TfrmDesignWindow(DesignWindowTraits(imBasin), parent) {}
+
+void TfrmPondix::RadioGroupClick(QAction *Sender)
+{
+    const std::vector<TRadioMenuGroup *> units = {&FFlowGroup, &FLengthGroup, &FDepthGroup, &FTimeGroup};
+    RememberChecks(units);
+    CheckWithin(Sender, units);
+    ApplyUnitSelection();
+    UpdateInfiltration();
+}
+
+void TfrmPondix::RadioGroupInfiltrationClick(QAction *Sender)
+{
+    RememberChecks({&FInfiltrationGroup});
+    CheckWithin(Sender, {&FInfiltrationGroup});
+    UpdateInfiltration();
+}
+
+void TfrmPondix::ApplyUnitSelection()
+{
+    TIrrigationRun *run = CurrentRun();
+    if (!run)
+        return;
+    // Every parameter of a group ends in the checked unit, also those of a run made since the
+    // last switch, which start in the settings file's units.
+    for (TRadioMenuGroup *group : {&FFlowGroup, &FLengthGroup, &FDepthGroup, &FTimeGroup}) {
+        if (group->Checked())
+            RepointKinds(*run, GroupKinds(*group), CheckedKind(*group, ukEmpty));
+    }
+}
+
+void TfrmPondix::UpdateInfiltration()
+{
+    TIrrigationRun *run = CurrentRun();
+    if (!run)
+        return;
+    TParameters *parameters = run->GetParameters();
+    TInfiltration *infiltration = run->GetInfiltration();
+    auto stored = [parameters](const char *name, double &value) {
+        TParameter *p = parameters->FindParameter(name);
+        if (p)
+            value = p->GetValue();
+        return p != nullptr;
+    };
+    auto takeFamily = [&] {
+        double number = 0;
+        if (stored("SCS #", number))
+            infiltration->SetSCSNumber(number);
+    };
+    auto takeTimeRated = [&] {
+        double t100 = 0;
+        if (stored("TimeRatedT100", t100))
+            infiltration->SetTimeRatedT100(t100);
+    };
+
+    // What was chosen before the last infiltration click, then what is chosen now.
+    QAction *before = OldChecked(FInfiltrationGroup);
+    if (before == mniModifiedSCSfamilies)
+        takeFamily();
+    if (before == mniTimeratedfamilies)
+        takeTimeRated();
+    if (mniModifiedSCSfamilies->isChecked()) {
+        takeFamily();
+    } else if (mniTimeratedfamilies->isChecked()) {
+        takeTimeRated();
+    } else if (mniKostiakovequation->isChecked()) {
+        TParameter *a = parameters->FindParameter("KostiakovA");
+        TParameter *k = parameters->FindParameter("Kostiakovk");
+        double factor = 0;
+        if (a && k && k->GetUnit() && k->GetUnit()->Kind() <= ukIN_HR_A &&
+            KostiakovFactor(k->GetUnit()->Kind(), a->GetValue(), factor)) {
+            TInfiltrationCoefficients coefficients;
+            coefficients.A = a->GetValue();
+            coefficients.k = k->GetValue() * factor;
+            coefficients.Fo = 0;
+            infiltration->SetCoefficients(coefficients);
+        }
+    }
+    run->SetKostiakovParameters(CheckedKind(FDepthGroup, ukMM), CheckedKind(FTimeGroup, ukMinutes));
+}
+
+bool TfrmPondix::HasInfoTable(int fieldRow) const
+{
+    // The intake families, time-rated families or Kostiakov coefficients, and the n-values.
+    return fieldRow == 1 || fieldRow == 2 || (fieldRow == 3 && mniKostiakovequation->isChecked());
+}
+
+bool TfrmPondix::IsValidSCSNumber(double number)
+{
+    // Only the numbers of the basin's own families; their tables are the same in every run.
+    TIrrigationRun *first = FDataSet ? FDataSet->GetFirstRun() : nullptr;
+    return first && first->GetInfiltration()->SelectSCSFamily(number) != nullptr;
+}

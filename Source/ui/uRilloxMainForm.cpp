@@ -1,3 +1,66 @@
 #include "uRilloxMainForm.h"
 
+#include "uIrrigationDataSet.h"
+#include "uUnitSwitch.h"
+
 TfrmRillox::TfrmRillox(QWidget *parent) : TfrmDesignWindow(DesignWindowTraits(imFurrow), parent) {}
+
+void TfrmRillox::RadioGroupClick(QAction *Sender)
+{
+    RememberChecks({&FInfiltrationGroup, &FFlowGroup, &FLengthGroup, &FDepthGroup, &FTimeGroup, &FOperationGroup});
+    CheckWithin(Sender, {&FFlowGroup, &FLengthGroup});
+    // The depth or amount, the time and the infiltration option decide the unit of k.
+    if (CheckWithin(Sender, {&FDepthGroup}))
+        UpdateInfiltration();
+    if (CheckWithin(Sender, {&FTimeGroup}))
+        UpdateInfiltration();
+    CheckWithin(Sender, {&FGeometryGroup, &FCrossSectionGroup, &FOperationGroup});
+    if (CheckWithin(Sender, {&FInfiltrationGroup}))
+        UpdateInfiltration();
+    ApplyUnitSelection();
+}
+
+void TfrmRillox::ApplyUnitSelection()
+{
+    TIrrigationRun *run = CurrentRun();
+    if (!run)
+        return;
+    // Every parameter of a group ends in the checked unit, also those of a run made since the
+    // last switch; slopes and shape coefficients follow the length, velocities the length
+    // and the time, intake rates the depth or amount and the time.
+    const TUnitKind length = CheckedKind(FLengthGroup, ukMeters);
+    const TUnitKind depth = CheckedKind(FDepthGroup, ukMM);
+    const TUnitKind time = CheckedKind(FTimeGroup, ukMinutes);
+    RepointKinds(*run, GroupKinds(FFlowGroup), CheckedKind(FFlowGroup, ukLS_1));
+    RepointKinds(*run, GroupKinds(FLengthGroup), length);
+    RepointKinds(*run, {ukMM_1, ukFTFT_1}, length == ukFeet ? ukFTFT_1 : ukMM_1);
+    MoveShapeCoefficients(*run, length == ukFeet);
+    RepointKinds(*run, VelocityKinds(), VelocityKind(length, time));
+    RepointKinds(*run, GroupKinds(FDepthGroup), depth);
+    RepointKinds(*run, GroupKinds(FTimeGroup), time);
+    RepointKinds(*run, AmountRateKinds(), RateKind(depth, time));
+}
+
+void TfrmRillox::UpdateInfiltration() { UpdateSlopingFieldInfiltration(); }
+
+int TfrmRillox::SCSRow() const
+{
+    if (!mniModifiedSCSfamilies->isChecked())
+        return 0;
+    if (mniSigma_Tau->isChecked())
+        return 10;
+    return mniTriangular->isChecked() ? 7 : 8;
+}
+
+bool TfrmRillox::HasInfoTable(int fieldRow) const
+{
+    // Row 3 holds the flow resistance in every furrow screen; the n-values belong to it as
+    // in the other windows.
+    return fieldRow == 3 || fieldRow == SCSRow();
+}
+
+bool TfrmRillox::IsValidSCSNumber(double number)
+{
+    TIrrigationRun *run = CurrentRun();
+    return run && run->GetInfiltration()->IsStandardSCSNumber(number);
+}

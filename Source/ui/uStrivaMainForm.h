@@ -8,6 +8,12 @@
 class TfrmStriva : public TfrmDesignWindow {
 public:
     explicit TfrmStriva(QWidget *parent = nullptr);
+
+    void RadioGroupClick(QAction *Sender) override;
+    void ApplyUnitSelection() override;
+    void UpdateInfiltration() override;
+    bool HasInfoTable(int fieldRow) const override;
+    bool IsValidSCSNumber(double number) override;
 };
 
 #endif

@@ -1,0 +1,144 @@
+#include "uUnitSwitch.h"
+
+#include "uIrrigationRun.h"
+
+#include <cmath>
+
+namespace {
+
+struct TKostiakovUnit {
+    TUnitKind Kind;
+    double DepthFactor;  // to mm (or mm over a metre of furrow)
+    bool PerHour;
+};
+const TKostiakovUnit kKostiakovUnits[] = {
+    {ukMM_MIN_A, 1, false},           {ukMM_HR_A, 1, true},          {ukCM_MIN_A, 10, false},
+    {ukCM_HR_A, 10, true},            {ukIN_MIN_A, 25.4, false},     {ukIN_HR_A, 25.4, true},
+    {ukM3M_1_MIN_A, 1000, false},     {ukM3M_1_HR_A, 1000, true},    {ukFT3FT_1_MIN_A, 92.9368, false},
+    {ukFT3FT_1_HR_A, 92.9368, true},
+};
+
+// Per depth unit: its k units and its rate units, per minute and per hour.
+struct TDepthKinds {
+    TUnitKind Depth;
+    TUnitKind KMinute, KHour, RateMinute, RateHour;
+};
+const TDepthKinds kDepthKinds[] = {
+    {ukMM, ukMM_MIN_A, ukMM_HR_A, ukMM_MIN, ukMM_HR},
+    {ukCM, ukCM_MIN_A, ukCM_HR_A, ukCM_MIN, ukCM_HR},
+    {ukINCH, ukIN_MIN_A, ukIN_HR_A, ukIN_MIN, ukIN_HR},
+    {ukM3M_1, ukM3M_1_MIN_A, ukM3M_1_HR_A, ukM3M_1_MIN, ukM3M_1_HR},
+    {ukFT3FT_1, ukFT3FT_1_MIN_A, ukFT3FT_1_HR_A, ukFT3FT_1_MIN, ukFT3FT_1_HR},
+};
+
+const TDepthKinds &DepthKinds(TUnitKind depth)
+{
+    for (const TDepthKinds &row : kDepthKinds) {
+        if (row.Depth == depth)
+            return row;
+    }
+    return kDepthKinds[0];
+}
+
+// The foot basis in extended precision: 3.28, and its inverse, not 1/0.3048.
+const long double kFeetBase = 3.28L;
+const long double kMetreBase = 1.0L / 3.28L;
+
+void MoveCoefficient(TIrrigationRun &run, const char *name, const char *exponentName, long double power,
+                     TUnitKind metric, TUnitKind feet, bool toFeet)
+{
+    TParameters *parameters = run.GetParameters();
+    TParameter *coefficient = parameters->FindParameter(name);
+    TParameter *exponent = parameters->FindParameter(exponentName);
+    TUnits *units = run.GetUnits();
+    if (!coefficient || !exponent || !units)
+        return;
+    TUnit *target = units->GetUnit(toFeet ? feet : metric);
+    TUnit *source = units->GetUnit(toFeet ? metric : feet);
+    if (!target)
+        return;
+    if (coefficient->GetUnit() == target) {
+        if (!toFeet && coefficient->Boundary()) {
+            coefficient->Boundary()->SetLower(0.1);
+            coefficient->Boundary()->SetUpper(10);
+        }
+        return;
+    }
+    if (coefficient->GetUnit() != source)
+        return;
+    // The general power: a zero exponent gives exactly 1.
+    const long double f = std::pow(toFeet ? kFeetBase : kMetreBase, power - exponent->GetValue());
+    coefficient->SetDisplayValue(static_cast<double>(f * coefficient->GetValue()));
+    coefficient->SetUnit(target);
+    if (TBoundary *limits = coefficient->Boundary()) {
+        limits->SetLower(static_cast<double>(f * limits->Lower()));
+        limits->SetUpper(static_cast<double>(f * limits->Upper()));
+    }
+}
+
+}  // namespace
+
+void RepointKinds(TIrrigationRun &run, const std::vector<TUnitKind> &kinds, TUnitKind target)
+{
+    for (TUnitKind kind : kinds) {
+        if (kind != target)
+            run.ChangeUnit(kind, target);
+    }
+}
+
+bool KostiakovFactor(TUnitKind kind, double A, double &factor)
+{
+    for (const TKostiakovUnit &row : kKostiakovUnits) {
+        if (row.Kind != kind)
+            continue;
+        factor = row.DepthFactor * (row.PerHour ? std::pow(1.0 / 60.0, A) : 1.0);
+        return true;
+    }
+    return false;
+}
+
+TUnitKind KostiakovKind(TUnitKind depth, TUnitKind time)
+{
+    const TDepthKinds &row = DepthKinds(depth);
+    return time == ukHours ? row.KHour : row.KMinute;
+}
+
+TUnitKind RateKind(TUnitKind depth, TUnitKind time)
+{
+    const TDepthKinds &row = DepthKinds(depth);
+    return time == ukHours ? row.RateHour : row.RateMinute;
+}
+
+TUnitKind VelocityKind(TUnitKind length, TUnitKind time)
+{
+    if (length == ukFeet)
+        return time == ukHours ? ukFT_HR : ukFT_MIN;
+    return time == ukHours ? ukM_HR : ukM_MIN;
+}
+
+const std::vector<TUnitKind> &DepthRateKinds()
+{
+    static const std::vector<TUnitKind> kinds = {ukMM_MIN, ukMM_HR, ukCM_MIN, ukCM_HR, ukIN_MIN, ukIN_HR};
+    return kinds;
+}
+
+const std::vector<TUnitKind> &AmountRateKinds()
+{
+    static const std::vector<TUnitKind> kinds = {ukMM_MIN,    ukMM_HR,    ukCM_MIN,      ukCM_HR,      ukIN_MIN,
+                                                 ukIN_HR,     ukM3M_1_MIN, ukM3M_1_HR, ukFT3FT_1_MIN, ukFT3FT_1_HR};
+    return kinds;
+}
+
+const std::vector<TUnitKind> &VelocityKinds()
+{
+    static const std::vector<TUnitKind> kinds = {ukM_MIN, ukM_HR, ukFT_MIN, ukFT_HR};
+    return kinds;
+}
+
+void MoveShapeCoefficients(TIrrigationRun &run, bool toFeet)
+{
+    if (!run.GetParameters())
+        return;
+    MoveCoefficient(run, "Sigma1", "Sigma2", 2, ukM_2_Sig2, ukFT_2_Sig2, toFeet);
+    MoveCoefficient(run, "Tau1", "Tau2", 1, ukM_1_Tau2, ukFT_1_Tau2, toFeet);
+}
