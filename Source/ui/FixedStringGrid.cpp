@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QStyledItemDelegate>
 
 #include <algorithm>
@@ -73,7 +74,7 @@ TFixedStringGrid::TFixedStringGrid(QWidget *parent)
     // Moves without a button show the sizing cursor over a column border.
     viewport()->setMouseTracking(true);
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex &current) {
-        if (current.isValid() && !IsFixedIndex(current))
+        if (current.isValid() && !IsFixedIndex(current) && !FFocusing)
             emit SelectCell(current.column(), current.row());
     });
 }
@@ -237,4 +238,10 @@ void TFixedStringGrid::mouseDoubleClickEvent(QMouseEvent *event)
     if (event->button() != Qt::LeftButton || IsFixedIndex(indexAt(event->position().toPoint())))
         return;
     TStringGrid::mouseDoubleClickEvent(event);
+}
+
+void TFixedStringGrid::focusInEvent(QFocusEvent *event)
+{
+    const QScopedValueRollback<bool> focusing(FFocusing, true);
+    TStringGrid::focusInEvent(event);
 }

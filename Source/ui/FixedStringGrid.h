@@ -33,6 +33,7 @@ public:
 signals:
     // A cell outside the fixed area became the current cell: by a click (also a click on the
     // cell that already is current), by moving the selection with the keys, or by the program.
+    // The first data cell that the grid makes current when it gets the focus is no such pick.
     void SelectCell(int col, int row);
 
 protected:
@@ -42,6 +43,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
 
 public slots:
     void selectAll() override;
@@ -60,6 +62,8 @@ private:
     int FSizingStartX = 0;
     // A press in the fixed area owns the mouse until its release, so the drag selects nothing.
     bool FPressInFixedArea = false;
+    // Set while getting the focus gives the grid its first current cell.
+    bool FFocusing = false;
 };
 
 #endif

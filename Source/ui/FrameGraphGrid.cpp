@@ -156,7 +156,14 @@ QWidget *TfraGraphGrid::ActivePage() const { return pgcGraphGrid->currentWidget(
 void TfraGraphGrid::SetTableTabVisible(bool visible)
 {
     const QScopedValueRollback<bool> byProgram(FProgramSwitch, true);
-    pgcGraphGrid->setTabVisible(pgcGraphGrid->indexOf(tshTable), visible);
+    // A page whose tab is gone would stay on screen with no tab to tell what it is.
+    if (!visible && pgcGraphGrid->currentWidget() == tshTable)
+        pgcGraphGrid->setCurrentWidget(tshGraph);
+    // A hidden tab is also disabled: the tab bar's arrow keys, Ctrl+Tab and the tab's
+    // mnemonic would otherwise still reach it.
+    const int table = pgcGraphGrid->indexOf(tshTable);
+    pgcGraphGrid->setTabEnabled(table, visible);
+    pgcGraphGrid->setTabVisible(table, visible);
 }
 
 bool TfraGraphGrid::TableTabVisible() const { return pgcGraphGrid->isTabVisible(pgcGraphGrid->indexOf(tshTable)); }

@@ -5,7 +5,6 @@
 
 #include <QFontMetrics>
 #include <QHeaderView>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include <iterator>
@@ -249,13 +248,13 @@ TfraInfo::TfraInfo(QWidget *parent) : QWidget(parent), stgInformation(new TFixed
 
 bool TfraInfo::ShowInfo(TInfoTableIndex index)
 {
-    // Changing counts moves the grid's current cell; that is no pick of the user's.
-    const QSignalBlocker quiet(stgInformation);
     FHeight = kFrameHeight;
     stgInformation->horizontalHeader()->setDefaultSectionSize(kDefaultColWidth);
     for (int col = 0; col < stgInformation->ColCount(); ++col)
         stgInformation->SetColWidths(col, kDefaultColWidth);
     stgInformation->clearContents();
+    // No row is picked in a new table; without a current cell, changing the counts cannot
+    // move one either, which would count as a pick.
     stgInformation->clearSelection();
     stgInformation->setCurrentIndex(QModelIndex());
 

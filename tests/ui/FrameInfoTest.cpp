@@ -226,9 +226,10 @@ TEST_F(TfraInfoPick, AClickOnADataRowPicksItAndSelectsTheWholeRow)
     EXPECT_EQ(picks[0][1].toInt(), 4);
     EXPECT_EQ(frame.stgInformation->selectionModel()->selectedIndexes().size(), 3);
     EXPECT_EQ(frame.stgInformation->Cells(0, 4), "2");
-    // The same row again is a pick again: the user may have typed over the value since.
-    Click(0, 4);
+    // The same cell again is a pick again: the user may have typed over the value since.
+    Click(1, 4);
     ASSERT_EQ(picks.count(), 2);
+    EXPECT_EQ(picks[1][0].toInt(), 1);
     EXPECT_EQ(picks[1][1].toInt(), 4);
 }
 
@@ -257,13 +258,19 @@ TEST_F(TfraInfoPick, MovingTheSelectionWithTheKeysPicksEachRowReached)
     EXPECT_EQ(frame.stgInformation->currentRow(), 2);
 }
 
-TEST_F(TfraInfoPick, FillingATablePicksNothingAndLeavesNoRowSelected)
+TEST_F(TfraInfoPick, ANewTableStartsWithNothingPicked)
 {
-    Click(0, 5);
+    Click(0, 3);
     QSignalSpy picks(&frame, &TfraInfo::stgInformationSelectCell);
     ASSERT_TRUE(frame.ShowInfo(1));
     ASSERT_TRUE(frame.ShowInfo(0));
     EXPECT_FALSE(frame.ShowInfo(5));
+    ASSERT_TRUE(frame.ShowInfo(31));
     EXPECT_EQ(picks.count(), 0);
     EXPECT_TRUE(frame.stgInformation->selectionModel()->selectedIndexes().isEmpty());
+    // The cursor does not stay where the old table had it: the first move reaches the
+    // first data row.
+    QTest::keyClick(frame.stgInformation, Qt::Key_Down);
+    ASSERT_EQ(picks.count(), 1);
+    EXPECT_EQ(picks[0][1].toInt(), 1);
 }
