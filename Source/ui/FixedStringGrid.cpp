@@ -82,16 +82,18 @@ TFixedStringGrid::TFixedStringGrid(QWidget *parent)
 void TFixedStringGrid::SetFixedRows(int count)
 {
     FFixedRows = std::max(0, count);
-    if (IsFixedIndex(currentIndex())) {
-        clearSelection();
-        setCurrentIndex(QModelIndex());
-    }
-    viewport()->update();
+    FixedAreaChanged();
 }
 
 void TFixedStringGrid::SetFixedCols(int count)
 {
     FFixedCols = std::max(0, count);
+    FixedAreaChanged();
+}
+
+void TFixedStringGrid::FixedAreaChanged()
+{
+    // A cell that has just become fixed can no longer be the current one.
     if (IsFixedIndex(currentIndex())) {
         clearSelection();
         setCurrentIndex(QModelIndex());

@@ -52,6 +52,7 @@ private:
     // The column whose right border lies under the point within the fixed rows, or -1.
     int SizingColumnAt(const QPoint &pos) const;
     bool IsFixedIndex(const QModelIndex &index) const;
+    void FixedAreaChanged();
 
     int FFixedRows = 0;
     int FFixedCols = 0;
