@@ -5,6 +5,7 @@
 #include "ExecutableFolder.h"
 #include "FrameDecisionVariables.h"
 #include "FrameFieldParameters.h"
+#include "FixedStringGrid.h"
 #include "FrameGraphGrid.h"
 #include "FrameInfo.h"
 #include "FrameResults.h"

@@ -1,0 +1,214 @@
+// The unit, infiltration, operation and geometry menus: what a click re-points in the
+// current run, the Kostiakov k and the furrow shape coefficients that change their values,
+// and new runs that take the units the menus show.
+#include "UiDriver.h"
+
+#include "NumberText.h"
+#include "uIrrigationDataSet.h"
+#include "uUnitKind.h"
+
+#include <QTest>
+
+#include <cmath>
+#include <map>
+
+namespace {
+
+std::map<std::string, double> StoredValues(TIrrigationRun &run)
+{
+    std::map<std::string, double> values;
+    std::unique_ptr<TIterator> it(run.GetParameters()->CreateParameterIterator());
+    while (!it->IsDone()) {
+        auto *p = static_cast<TParameter *>(it->Next());
+        values[p->Name()] = p->GetValue();
+    }
+    return values;
+}
+
+std::map<std::string, int> UnitKinds(TIrrigationRun &run)
+{
+    std::map<std::string, int> kinds;
+    std::unique_ptr<TIterator> it(run.GetParameters()->CreateParameterIterator());
+    while (!it->IsDone()) {
+        auto *p = static_cast<TParameter *>(it->Next());
+        kinds[p->Name()] = p->GetUnit() ? p->GetUnit()->Kind() : -1;
+    }
+    return kinds;
+}
+
+}  // namespace
+
+TEST_F(UiFixture, AUnitClickRepointsItsQuantitiesAndKeepsTheStoredValues)
+{
+    struct Case {
+        TIrrigationModule module;
+        std::vector<const char *> clicks;  // unit items, each under its submenu
+        const char *parameter;
+        int kind;
+    };
+    const Case cases[] = {
+        {imBasin, {"mnicubicmetresperminute"}, "FlowRate", ukM3MIN_1},
+        {imBasin, {"mnifeet"}, "BasinWidth", ukFeet},
+        {imBasin, {"mnicentimeters"}, "RequiredDepth", ukCM},
+        {imBasin, {"mnihours"}, "CutoffTime", ukHours},
+        {imBorder, {"mniUSgallonsperminute"}, "FlowRate", ukGALMIN_1},
+        {imBorder, {"mnifeet"}, "Slope", ukFTFT_1},
+        {imBorder, {"mnihours"}, "KostiakovFo", ukMM_HR},
+        {imBorder, {"mniinches", "mnihours"}, "KostiakovFo", ukIN_HR},
+        {imFurrow, {"mnifeet"}, "MaxVelocity", ukFT_MIN},
+        {imFurrow, {"mnihours"}, "MaxVelocity", ukM_HR},
+        {imFurrow, {"mnicentimeters", "mnihours"}, "KostiakovFo", ukCM_HR},
+        {imFurrow, {"mnifeet"}, "SideSlope", ukFTFT_1},
+    };
+    const std::map<std::string, const char *> submenu = {
+        {"mnicubicmetresperminute", "mniFlowrate"}, {"mniUSgallonsperminute", "mniFlowrate"},
+        {"mnilitrespersecond", "mniFlowrate"},      {"mnifeet", "mniLength"},
+        {"mnimeters", "mniLength"},                 {"mnicentimeters", "mniDepth"},
+        {"mniinches", "mniDepth"},                  {"mnimillimetres", "mniDepth"},
+        {"mnihours", "mniTime"},                    {"mniminutes", "mniTime"}};
+    const std::map<std::string, const char *> back = {
+        {"mnicubicmetresperminute", "mnilitrespersecond"}, {"mniUSgallonsperminute", "mnilitrespersecond"},
+        {"mnifeet", "mnimeters"}, {"mnicentimeters", "mnimillimetres"}, {"mniinches", "mnimillimetres"},
+        {"mnihours", "mniminutes"}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::to_string(c.module) + " " + c.parameter);
+        Open(c.module);
+        const auto kindsBefore = UnitKinds(Run());
+        auto valuesBefore = StoredValues(Run());
+        for (const char *item : c.clicks)
+            ClickMenu(*window, {"mniUnits", submenu.at(item), item});
+        TParameter &p = Parameter(c.parameter);
+        EXPECT_EQ(p.GetUnit()->Kind(), c.kind);
+        EXPECT_DOUBLE_EQ(p.GetDisplayValue(), p.GetValue() * p.GetUnit()->Factor());
+        // Only k and the furrow shape coefficients change their numbers with a unit; the
+        // basin writes its family's Kostiakov coefficients on every unit click.
+        auto valuesAfter = StoredValues(Run());
+        for (const char *changing : {"Kostiakovk", "KostiakovA", "KostiakovFo", "Sigma1", "Tau1"}) {
+            valuesBefore.erase(changing);
+            valuesAfter.erase(changing);
+        }
+        EXPECT_EQ(valuesAfter, valuesBefore);
+        for (const char *item : c.clicks)
+            ClickMenu(*window, {"mniUnits", submenu.at(item), back.at(item)});
+        EXPECT_EQ(UnitKinds(Run()), kindsBefore);
+    }
+}
+
+TEST_F(UiFixture, KostiakovKFollowsTheDepthAndTimeUnits)
+{
+    Open(imBorder);
+    TParameter &k = Parameter("Kostiakovk");
+    ASSERT_DOUBLE_EQ(k.GetValue(), 1.24);
+    ClickMenu(*window, {"mniUnits", "mniDepth", "mnicentimeters"});
+    EXPECT_DOUBLE_EQ(k.GetValue(), 0.124);
+    EXPECT_DOUBLE_EQ(k.Boundary()->Lower(), 0.00133);
+    EXPECT_DOUBLE_EQ(k.Boundary()->Upper(), 1.9841854);
+    EXPECT_EQ(k.GetUnit()->Kind(), ukCM_MIN_A);
+    ClickMenu(*window, {"mniUnits", "mniDepth", "mnimillimetres"});
+    EXPECT_DOUBLE_EQ(k.GetValue(), 1.24);
+    ClickMenu(*window, {"mniUnits", "mniTime", "mnihours"});
+    EXPECT_NEAR(k.GetValue(), 1.24 * std::pow(60.0, 0.534), 1e-12);
+    EXPECT_NEAR(k.GetValue(), 11.0396, 5e-5);
+    EXPECT_EQ(k.GetUnit()->Kind(), ukMM_HR_A);
+}
+
+TEST_F(UiFixture, ShapeCoefficientsMoveBetweenTheMetreAndTheFootBasis)
+{
+    Open(imFurrow);
+    TParameter &sigma1 = Parameter("Sigma1");
+    TParameter &tau1 = Parameter("Tau1");
+    const double sigma = sigma1.GetValue(), tau = tau1.GetValue();
+    const long double s2 = Parameter("Sigma2").GetValue(), t2 = Parameter("Tau2").GetValue();
+    ClickMenu(*window, {"mniUnits", "mniLength", "mnifeet"});
+    EXPECT_EQ(sigma1.GetUnit()->Kind(), ukFT_2_Sig2);
+    EXPECT_EQ(tau1.GetUnit()->Kind(), ukFT_1_Tau2);
+    // The new value goes in as displayed text, with fifteen digits.
+    auto asShown = [](long double value) { return StrToFloat(FloatToStr(static_cast<double>(value))); };
+    EXPECT_EQ(sigma1.GetValue(), asShown(std::pow(3.28L, 2 - s2) * sigma));
+    EXPECT_EQ(tau1.GetValue(), asShown(std::pow(3.28L, 1 - t2) * tau));
+    EXPECT_DOUBLE_EQ(sigma1.Boundary()->Upper(), static_cast<double>(std::pow(3.28L, 2 - s2) * 10));
+    // A second click on feet rescales nothing again.
+    const double inFeet = sigma1.GetValue();
+    ClickMenu(*window, {"mniUnits", "mniLength", "mnifeet"});
+    EXPECT_EQ(sigma1.GetValue(), inFeet);
+    ClickMenu(*window, {"mniUnits", "mniLength", "mnimeters"});
+    EXPECT_NEAR(sigma1.GetValue(), sigma, 1e-14);
+    EXPECT_NEAR(tau1.GetValue(), tau, 1e-14);
+    EXPECT_NEAR(sigma1.Boundary()->Upper(), 10, 1e-13);
+    // Metres while already metric: the limits go back to 0.1 and 10, the values stay.
+    sigma1.Boundary()->SetUpper(5);
+    tau1.Boundary()->SetLower(1);
+    ClickMenu(*window, {"mniUnits", "mniLength", "mnimeters"});
+    EXPECT_EQ(sigma1.Boundary()->Upper(), 10);
+    EXPECT_EQ(tau1.Boundary()->Lower(), 0.1);
+    EXPECT_NEAR(sigma1.GetValue(), sigma, 1e-14);
+}
+
+TEST_F(UiFixture, ShapeCoefficientsWithExponentsTwoAndOneKeepTheirValuesInFeet)
+{
+    Open(imFurrow);
+    Parameter("Sigma2").SetValue(2);
+    Parameter("Tau2").SetValue(1);
+    const double sigma = Parameter("Sigma1").GetValue(), tau = Parameter("Tau1").GetValue();
+    ClickMenu(*window, {"mniUnits", "mniLength", "mnifeet"});
+    EXPECT_EQ(Parameter("Sigma1").GetValue(), sigma);
+    EXPECT_EQ(Parameter("Tau1").GetValue(), tau);
+    EXPECT_EQ(Parameter("Sigma1").GetUnit()->Kind(), ukFT_2_Sig2);
+}
+
+TEST_F(UiFixture, ANewRunTakesTheUnitsTheMenusShow)
+{
+    // Length first, then flow: the last click remembers feet as the old length unit too.
+    Open(imBorder);
+    ClickMenu(*window, {"mniUnits", "mniLength", "mnifeet"});
+    ClickMenu(*window, {"mniUnits", "mniFlowrate", "mniUSgallonsperminute"});
+    ClickMenu(*window, {"mniUnits", "mniDepth", "mnicentimeters"});
+    ClickMenu(*window, {"mniCalculation", "mniN3Cutofftime"});
+    Run().SetCalculated(true);
+    Run().SetSaved(true);
+    ClickMenu(*window, {"mniCalculation", "mniN4Mindepth"});
+    ASSERT_EQ(window->DataSet()->CurrentRun(), 2);
+    EXPECT_EQ(Parameter("BasinLength").GetUnit()->Kind(), ukFeet);
+    EXPECT_EQ(Parameter("FlowRate").GetUnit()->Kind(), ukGALMIN_1);
+    EXPECT_EQ(Parameter("Slope").GetUnit()->Kind(), ukFTFT_1);
+    EXPECT_EQ(Parameter("Kostiakovk").GetUnit()->Kind(), ukCM_MIN_A);
+    EXPECT_DOUBLE_EQ(Parameter("Kostiakovk").GetValue(), 0.124);
+    std::string difference;
+    EXPECT_TRUE(window->DataSet()->CompareUnits(2, difference)) << difference;
+}
+
+TEST_F(UiFixture, ANewFurrowRunInFeetKeepsItsShapeCoefficients)
+{
+    Open(imFurrow);
+    ClickMenu(*window, {"mniUnits", "mniLength", "mnifeet"});
+    ClickMenu(*window, {"mniCalculation", "mniN1Flowrate"});
+    const double sigma = Parameter("Sigma1").GetValue(), tau = Parameter("Tau1").GetValue();
+    Run().SetSaved(true);
+    ClickMenu(*window, {"mniCalculation", "mniN1Flowrate"});
+    ASSERT_EQ(window->DataSet()->CurrentRun(), 2);
+    EXPECT_EQ(Parameter("Sigma1").GetValue(), sigma);
+    EXPECT_EQ(Parameter("Tau1").GetValue(), tau);
+    EXPECT_EQ(Parameter("Sigma1").GetUnit()->Kind(), ukFT_2_Sig2);
+}
+
+TEST_F(UiFixture, OpeningTheShapesSelectsTheCrossSectionGeometry)
+{
+    Open(imFurrow);
+    ClickMenu(*window, {"mniParameters", "mniGeometry", "mniSigma_Tau"});
+    ASSERT_TRUE(window->mniSigma_Tau->isChecked());
+    ClickMenu(*window, {"mniParameters", "mniGeometry", "mniCrossSection"});
+    EXPECT_TRUE(window->mniCrossSection->isChecked());
+    EXPECT_FALSE(window->mniSigma_Tau->isChecked());
+}
+
+TEST_F(UiFixture, TheRememberedChecksFollowEachWindowsOrder)
+{
+    Open(imFurrow);
+    ClickMenu(*window, {"mniUnits", "mniTime", "mnihours"});
+    // Units (11), amounts (2), infiltration (3), operation (3) as they were before the click.
+    const std::vector<bool> expected = {true,  false, false, false, true,  false, true,  false, false, true,
+                                        false, false, false, true,  false, false, true,  false, false};
+    EXPECT_EQ(window->OldChecks(), expected);
+    EXPECT_FALSE(window->mniCubicMetre->isVisible());
+    EXPECT_FALSE(window->mniCubicFeet->isVisible());
+}
