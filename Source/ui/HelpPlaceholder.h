@@ -1,4 +1,0 @@
-// PLACEHOLDER (not committed)
-#pragma once
-#include <string>
-inline void SetApplicationHelpFile(const std::string &) {}

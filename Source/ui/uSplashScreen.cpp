@@ -1,3 +1,0 @@
-// PLACEHOLDER (not committed)
-#include "uSplashScreen.h"
-TfrmSplashScreen *frmSplashScreen = nullptr;
