@@ -137,7 +137,7 @@ bool HelpViewer::Show(const HelpTopic *topic, const std::string &what)
         QString html = tr("<p>There is no help for this topic (%1) in the help file %2.</p>")
                            .arg(Html(what), file.toHtmlEscaped());
         if (file_.FindName(kContents))
-            html += tr("<p>The <a href=\"%1%2\">Contents</a> list every topic there is.</p>").arg(kLinkScheme, kContents);
+            html += tr("<p>The <a href=\"%1%2\">Contents</a> page lists every topic there is.</p>").arg(kLinkScheme, kContents);
         txtTopic->setHtml(html);
         setWindowTitle(tr("Help"));
         return false;
