@@ -74,6 +74,11 @@ TfrmSplashScreen::TfrmSplashScreen(QWidget *parent)
       Button1(new QPushButton(tr("Details"), this)),
       Button2(new QPushButton(tr("Ok"), this))
 {
+    setObjectName("frmSplashScreen");
+    Bevel1->setObjectName("Bevel1");
+    lblSoftware->setObjectName("lblSoftware");
+    Button1->setObjectName("Button1");
+    Button2->setObjectName("Button2");
     setWindowTitle(tr("About IRRIKA"));
     setFixedSize(ClientWidth, ClientHeight);
     setSizeGripEnabled(false);

@@ -57,6 +57,12 @@ HelpViewer::HelpViewer(QWidget *parent)
       txtTopic(new QTextBrowser(this)),
       btnClose(new QPushButton(tr("C&lose"), this))
 {
+    setObjectName("HelpViewer");
+    btnContents->setObjectName("btnContents");
+    lstTopics->setObjectName("lstTopics");
+    lblTitle->setObjectName("lblTitle");
+    txtTopic->setObjectName("txtTopic");
+    btnClose->setObjectName("btnClose");
     setWindowTitle(tr("Help"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint);
     resize(760, 500);
