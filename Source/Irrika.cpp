@@ -2,6 +2,8 @@
 // three the program cannot calculate, so it says which one failed and does not start.
 #include "EngineLibraries.h"
 #include "ExecutableFolder.h"
+#include "HelpSystem.h"
+#include "HelpViewerSystem.h"
 #include "QtDialogs.h"
 #include "uError.h"
 #include "uIrrika.h"
@@ -16,6 +18,9 @@ int main(int argc, char **argv)
     app.setApplicationName("Irrika");
     QtDialogs dialogs;
     Dialogs::Install(&dialogs);
+    HelpSystem::SetFileName("");
+    HelpViewerSystem help;
+    HelpSystem::Install(&help);
 
     std::string failure;
     if (!LoadEngineLibraries(ExecutableFolder(), failure)) {

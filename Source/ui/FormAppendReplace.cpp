@@ -1,4 +1,5 @@
 #include "FormAppendReplace.h"
+#include "uFormFont.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -27,9 +28,7 @@ TfrmAppendReplace::TfrmAppendReplace(QWidget *owner)
     setWindowTitle("Append or Replace?");
     setModal(true);
     setFixedSize(kClientWidth, kClientHeight);
-    QFont dialogFont = font();
-    dialogFont.setPixelSize(kFontPixelSize);
-    setFont(dialogFont);
+    setFont(FormFont(-kFontPixelSize));
     Label2->setObjectName("Label2");
     Label2->move(19, 24);
     Label2->adjustSize();

@@ -3,6 +3,7 @@
 #include "FixedStringGrid.h"
 #include "NumberText.h"
 #include "TChart.h"
+#include "uFormFont.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -71,9 +72,7 @@ TfraGraphGrid::TfraGraphGrid(QWidget *parent)
       stgIrrigationRuns(new TFixedStringGrid(Panel2))
 {
     setObjectName("fraGraphGrid");
-    QFont frameFont = font();
-    frameFont.setPixelSize(kFontPixelSize);
-    setFont(frameFont);
+    setFont(FormFont(-kFontPixelSize));
 
     pnlButtons->setObjectName("pnlButtons");
     pnlButtons->setFixedHeight(kButtonPanelHeight);

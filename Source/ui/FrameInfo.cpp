@@ -2,6 +2,7 @@
 
 #include "FixedStringGrid.h"
 #include "NumberText.h"
+#include "uFormFont.h"
 
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -226,9 +227,7 @@ bool LayoutOf(TInfoTableIndex index, TInfoLayout &layout)
 TfraInfo::TfraInfo(QWidget *parent) : QWidget(parent), stgInformation(new TFixedStringGrid(this))
 {
     setObjectName("fraInfo");
-    QFont frameFont = font();
-    frameFont.setPixelSize(kFontPixelSize);
-    setFont(frameFont);
+    setFont(FormFont(-kFontPixelSize));
 
     stgInformation->setObjectName("stgInformation");
     stgInformation->SetFixedCols(0);

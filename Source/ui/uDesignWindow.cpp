@@ -9,6 +9,7 @@
 #include "FrameGraphGrid.h"
 #include "FrameInfo.h"
 #include "FrameResults.h"
+#include "HelpSystem.h"
 #include "TStatusBar.h"
 #include "TStringGrid.h"
 #include "uEventHook.h"
@@ -411,12 +412,14 @@ void TfrmDesignWindow::StatusBar1Click()
 
 bool TfrmDesignWindow::FormHelp(int Data)
 {
-    if (Data == 0)
+    if (Data != 0)
+        HelpSystem::Current().ShowContext(Data);
+    else
         ShowInformation();
     return true;
 }
 
-void TfrmDesignWindow::Help1Click() {}
+void TfrmDesignWindow::Help1Click() { HelpSystem::Current().ShowTopic("Contents"); }
 
 void TfrmDesignWindow::RadioGroupCalculationClick(QAction *Sender)
 {

@@ -10,9 +10,9 @@ const char *const kFormFamily = "MS Sans Serif";
 
 void InstallSubstitute()
 {
-    // Helvetica's metrics are close to the designed face's; the shipped URW fonts carry them.
+    // A narrow Helvetica has nearly the designed face's widths; the URW fonts carry one.
     static const bool installed = [] {
-        QFont::insertSubstitutions(kFormFamily, QStringList() << "Nimbus Sans" << "Liberation Sans" << "DejaVu Sans");
+        QFont::insertSubstitutions(kFormFamily, QStringList() << "Nimbus Sans Narrow" << "Liberation Sans Narrow" << "DejaVu Sans");
         return true;
     }();
     (void)installed;

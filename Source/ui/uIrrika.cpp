@@ -2,6 +2,7 @@
 
 #include "Dialogs.h"
 #include "ExecutableFolder.h"
+#include "HelpSystem.h"
 #include "TStatusBar.h"
 #include "uConstants.h"
 #include "uEventHook.h"
@@ -9,7 +10,6 @@
 #include "uPondixMainForm.h"
 #include "uRilloxMainForm.h"
 #include "uSplashScreen.h"
-#include "HelpPlaceholder.h"
 #include "uStrivaMainForm.h"
 
 #include <QApplication>
@@ -158,7 +158,7 @@ void TfrmIrrika::FormCreate()
     }
     const std::string help = FindFileIgnoringCase(folder, uConstants::HelpFileName);
     if (!help.empty())
-        SetApplicationHelpFile(help);
+        HelpSystem::SetFileName(help);
     else
         ShowErrorMessage(std::string(uConstants::HelpFileNotFound) + "\n\r" + folder);
 }

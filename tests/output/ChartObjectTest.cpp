@@ -1,6 +1,9 @@
 #include "TChart.h"
 #include "uChartObject.h"
 
+#include <QCoreApplication>
+#include <QtCharts/QChart>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -189,4 +192,39 @@ TEST_F(ChartObject, EmptyProfileStillAddsFiveSeriesAndFourLegendEntries)
     for (int i = 0; i < 5; ++i)
         EXPECT_TRUE(depth.Series(i).Points.empty());
     EXPECT_EQ((std::vector<std::string>(kDepthTitles.begin(), kDepthTitles.begin() + 4)), depth.LegendTitles());
+}
+
+namespace {
+
+// Dark pixels in the strip left of the plot where the left axis writes its labels.
+int LeftLabelInk(TChart &chart)
+{
+    QCoreApplication::processEvents();
+    const QImage image = chart.grab().toImage();
+    const QRectF plot = chart.Chart()->plotArea();
+    int ink = 0;
+    for (int y = static_cast<int>(plot.top()) - 8; y < static_cast<int>(plot.bottom()) + 8; ++y)
+        for (int x = static_cast<int>(plot.left()) - 30; x < static_cast<int>(plot.left()) - 4; ++x)
+            ink += qGray(image.pixel(x, y)) < 100 ? 1 : 0;
+    return ink;
+}
+
+}  // namespace
+
+TEST_F(ChartObject, TheDepthAxisOfAChartAlreadyOnScreenLabelsEveryTick)
+{
+    // The view's charts are on screen before the first run is drawn into them.
+    depth.show();
+    QCoreApplication::processEvents();
+    Draw({{0, 0}, {100, 50}}, {}, {{0, 60}, {100, 60}}, {{0, 90}, {100, 150}}, 75);
+    const int shownFirst = LeftLabelInk(depth);
+
+    TChart fresh;
+    fresh.resize(depth.size());
+    TIrrikaGraphObject graphs(&time, &fresh);
+    SetupGraphs(graphs);
+    fresh.show();
+    const int expected = LeftLabelInk(fresh);
+    ASSERT_GT(expected, 60);
+    EXPECT_NEAR(shownFirst, expected, expected / 5);
 }
