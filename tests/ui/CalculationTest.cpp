@@ -1,0 +1,194 @@
+// F2 with the real engines: the result lists of every module and mode, the screen after a
+// calculation, the way back with Esc, and the chart view.
+#include "UiDriver.h"
+
+#include "FrameDecisionVariables.h"
+#include "FrameFieldParameters.h"
+#include "FrameGraphGrid.h"
+#include "FrameResults.h"
+#include "TChart.h"
+#include "TStatusBar.h"
+#include "uIrrigationDataSet.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTabWidget>
+#include <QTest>
+
+#include <cmath>
+
+namespace {
+
+// The number a result row shows after "= ".
+double ShownNumber(const std::string &row)
+{
+    const std::size_t at = row.find("= ");
+    return at == std::string::npos ? NAN : std::stod(row.substr(at + 2));
+}
+
+}  // namespace
+
+TEST_F(UiFixture, F2ListsTheResultsOfEveryModuleAndMode)
+{
+    struct Case {
+        TIrrigationModule module;
+        const char *mode;
+        const char *operation;
+        int rows;
+        const char *caption;
+        const char *firstRow;
+    };
+    const Case cases[] = {
+        {imBasin, "mniN1Flowrate", nullptr, 7, " First estimate of required flow rate ", "Flow rate"},
+        {imBasin, "mniN2Dimensions", nullptr, 8, " First estimate of required dimensions ", "Basin length"},
+        {imBasin, "mniN3Cutofftime", nullptr, 6, " Irrigation performance output ", "Cutoff time"},
+        {imBasin, "mniN4Mindepth", nullptr, 12, " Irrigation performance output ", "Minimum infiltrated depth"},
+        {imBorder, "mniN1Flowrate", nullptr, 15, "Output, Fixed Flow, Mode 1", "Flow rate"},
+        {imBorder, "mniN2Dimensions", nullptr, 16, "Output, Fixed Flow, Mode 2", "Border length"},
+        {imBorder, "mniN3Cutofftime", nullptr, 14, "Output, Fixed Flow, Mode 3", "Cutoff time"},
+        {imBorder, "mniN4Mindepth", nullptr, 18, "Output, Fixed Flow, Mode 4", "Minimum infiltrated depth"},
+        {imBorder, "mniN4Mindepth", "mniCutbackFlow", 20, "Output, Cutback Flow, Mode 4", "Minimum infiltrated depth"},
+        {imBorder, "mniN4Mindepth", "mniTailwaterReuse", 18, "Output, Tailwater reuse, Mode 4",
+         "Minimum infiltrated depth"},
+        {imFurrow, "mniN1Flowrate", nullptr, 15, "Output, Fixed Flow, Mode 1", "Flow rate"},
+        {imFurrow, "mniN2Dimensions", nullptr, 15, "Output, Fixed Flow, Mode 2", "Length"},
+        {imFurrow, "mniN3Cutofftime", nullptr, 14, "Output, Fixed Flow, Mode 3", "Cutoff time"},
+        {imFurrow, "mniN4Mindepth", nullptr, 18, "Output, Fixed Flow, Mode 4", "Minimum infiltrated depth"},
+        {imFurrow, "mniN4Mindepth", "mniCutbackFlow", 20, "Output, Cutback Flow, Mode 4", "Minimum infiltrated depth"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::to_string(c.module) + " " + c.mode + " " + (c.operation ? c.operation : ""));
+        const std::size_t shownBefore = errors.Showings().size();
+        TfrmDesignWindow &w = Open(c.module);
+        if (c.operation)
+            ClickMenu(w, {"mniOperation", c.operation});
+        ClickMenu(w, {"mniCalculation", c.mode});
+        PressKey(w, Qt::Key_F2);
+        ASSERT_EQ(errors.Showings().size(), shownBefore) << errors.Showings().back().text;
+        ASSERT_FALSE(w.grbResults->isHidden());
+        const std::vector<std::string> rows = ResultRows();
+        ASSERT_EQ(rows.size(), static_cast<std::size_t>(c.rows));
+        EXPECT_EQ(rows[0].substr(0, rows[0].find(" =")), c.firstRow);
+        for (const std::string &row : rows) {
+            const double value = ShownNumber(row);
+            EXPECT_TRUE(std::isfinite(value) && value >= 0) << row;
+        }
+        EXPECT_EQ(w.grbResults->title().toStdString(), c.caption);
+        EXPECT_TRUE(w.grbResults->font().bold());
+        EXPECT_FALSE(w.fraResults1->CaptionLabel(1)->font().bold());
+        EXPECT_EQ(w.grbResults->height(), std::min(40 + 24 * c.rows, w.ClientHeight() - (w.grbResults->y() +
+                                                                                        w.pnlButtons->height() +
+                                                                                        w.StatusBar1->height() + 20)));
+        EXPECT_EQ(w.grbResults->y(), w.grbDecisionVariables->y() + w.grbDecisionVariables->height() + 10);
+        for (int r = 1; r <= static_cast<int>(w.Results()->Count()); ++r) {
+            auto *p = static_cast<TParameter *>(w.Results()->GetItem(r));
+            EXPECT_EQ(p->Category(), pcResult);
+            EXPECT_TRUE(p->Active());
+        }
+    }
+}
+
+TEST_F(UiFixture, AfterACalculationTheInputsAreLockedAndEscStepsBack)
+{
+    TfrmDesignWindow &w = Open(imBasin);
+    ClickMenu(w, {"mniCalculation", "mniN1Flowrate"});
+    PressKey(w, Qt::Key_F2);
+    ASSERT_FALSE(w.grbResults->isHidden());
+    EXPECT_FALSE(w.fraDecisionVariables1->Edit(1)->isEnabled());
+    EXPECT_FALSE(w.fraFieldParameters1->Edit(1)->isEnabled());
+    EXPECT_EQ(Status(0), "F3 Graph   F4 Save");
+    EXPECT_TRUE(w.bbtGraph->isEnabled());
+    EXPECT_TRUE(w.bbtSaveRun->isEnabled());
+    EXPECT_FALSE(w.bbtCalculate->isEnabled());
+    EXPECT_TRUE(Run().Calculated());
+    EXPECT_EQ(w.LastCalculatedRun(), 1);
+    // The mode-1 list stays while the menu offers the cutoff time next.
+    EXPECT_TRUE(w.mniN3Cutofftime->isChecked());
+    EXPECT_EQ(ResultRows().size(), 7u);
+    // A second F2 does nothing now.
+    PressKey(w, Qt::Key_F2);
+    EXPECT_TRUE(w.mniN3Cutofftime->isChecked());
+
+    PressKey(w, Qt::Key_Escape);
+    EXPECT_TRUE(w.mniN1Flowrate->isChecked());
+    EXPECT_TRUE(w.grbResults->isHidden());
+    EXPECT_TRUE(w.fraDecisionVariables1->Edit(1)->isEnabled());
+    EXPECT_FALSE(Run().Calculated());
+    EXPECT_EQ(Status(0), "F2 Calculate");
+    EXPECT_TRUE(w.bbtCalculate->isEnabled());
+    EXPECT_FALSE(w.bbtGraph->isEnabled());
+}
+
+TEST_F(UiFixture, F2WhileAnOutOfRangeValueIsTypedCalculatesWithTheFormerValue)
+{
+    TfrmDesignWindow &w = Open(imBorder);
+    ClickMenu(w, {"mniCalculation", "mniN4Mindepth"});
+    TypeInto(*w.fraDecisionVariables1->Edit(2), "9999");
+    PressKey(w, Qt::Key_F2);
+    ASSERT_GE(errors.Showings().size(), 1u);
+    EXPECT_EQ(errors.Showings()[0].text.substr(0, 41), "The Border length, input is out of bounds");
+    EXPECT_EQ(w.fraDecisionVariables1->Edit(2)->text(), "150");
+    EXPECT_FALSE(w.grbResults->isHidden());
+    EXPECT_EQ(Parameter("BasinLength").GetValue(), 150);
+}
+
+TEST_F(UiFixture, AFailedCalculationKeepsTheInputScreen)
+{
+    TfrmDesignWindow &w = Open(imFurrow);
+    ClickMenu(w, {"mniCalculation", "mniN4Mindepth"});
+    PressKey(w, Qt::Key_F2);
+    ASSERT_FALSE(w.grbResults->isHidden());
+    const int listed = w.Results()->Count();
+    PressKey(w, Qt::Key_Escape);
+    // A flow far too small to reach the end of the furrow.
+    TypeInto(*w.fraDecisionVariables1->Edit(1), "0.02");
+    const std::size_t before = errors.Showings().size();
+    PressKey(w, Qt::Key_F2);
+    ASSERT_GT(errors.Showings().size(), before);
+    EXPECT_EQ(errors.Showings().back().kind, ekError);
+    EXPECT_TRUE(w.grbResults->isHidden());
+    EXPECT_TRUE(w.CalculateEnabled());
+    EXPECT_TRUE(w.fraDecisionVariables1->Edit(1)->isEnabled());
+    EXPECT_FALSE(Run().Calculated());
+    EXPECT_EQ(w.Results()->Count(), listed);
+}
+
+TEST_F(UiFixture, F3ShowsTheChartsOfTheLastCalculationAndEscReturns)
+{
+    TfrmDesignWindow &w = Open(imBorder);
+    ClickMenu(w, {"mniCalculation", "mniN3Cutofftime"});
+    PressKey(w, Qt::Key_F3);
+    EXPECT_TRUE(w.sbxGraph->isHidden());  // nothing calculated yet
+    PressKey(w, Qt::Key_F2);
+    PressKey(w, Qt::Key_F3);
+    ASSERT_FALSE(w.sbxGraph->isHidden());
+    EXPECT_TRUE(w.sbxCalculation->isHidden());
+    TfraGraphGrid *view = w.fraGraphGrid1;
+    EXPECT_EQ(view->pgcGraphGrid->currentWidget(), view->tshGraph);
+    EXPECT_FALSE(view->TableTabVisible());
+    EXPECT_FALSE(view->bbtDeleteRun->isEnabled());
+    EXPECT_GT(view->chrtTimes->SeriesCount(), 0);
+    EXPECT_EQ(view->chrtDepths->SeriesCount(), 5);
+    PressKey(w, Qt::Key_Escape);
+    EXPECT_TRUE(w.sbxGraph->isHidden());
+    EXPECT_FALSE(w.grbResults->isHidden());
+    PressKey(w, Qt::Key_Escape);
+    EXPECT_TRUE(w.grbResults->isHidden());
+    EXPECT_TRUE(w.CalculateEnabled());
+}
+
+TEST_F(UiFixture, F3FollowsTheLastRunOnly)
+{
+    TfrmDesignWindow &w = Open(imBasin);
+    ClickMenu(w, {"mniCalculation", "mniN3Cutofftime"});
+    PressKey(w, Qt::Key_F2);
+    ASSERT_TRUE(Run().Calculated());
+    Run().SetSaved(true);
+    ClickMenu(w, {"mniCalculation", "mniN3Cutofftime"});  // run 2, not calculated
+    ASSERT_EQ(w.DataSet()->CurrentRun(), 2);
+    PressKey(w, Qt::Key_F3);
+    EXPECT_TRUE(w.sbxGraph->isHidden());
+    EXPECT_FALSE(w.GraphEnabled());
+}
