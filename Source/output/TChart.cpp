@@ -124,6 +124,18 @@ QList<QPointF> ToQt(const TXYArray &points)
     return list;
 }
 
+QValueAxis *NewAxis()
+{
+    auto *axis = new QValueAxis;
+    axis->setLabelFormat("%.0f");
+    axis->setTitleFont(ChartFont());
+    axis->setLabelsFont(ChartFont());
+    axis->setTitleBrush(Qt::black);
+    axis->setLabelsColor(Qt::black);
+    axis->setLinePenColor(Qt::black);
+    return axis;
+}
+
 QPen SeriesPen(const TSeriesStyle &style)
 {
     QPen pen(style.Color, style.LineWidth, ToQt(style.LineStyle));
@@ -133,20 +145,25 @@ QPen SeriesPen(const TSeriesStyle &style)
 
 }  // namespace
 
-std::string TChart::TChartAxis::Title() const { return FAxis->titleText().toStdString(); }
-void TChart::TChartAxis::SetTitle(const std::string &title) { FAxis->setTitleText(ToQt(title)); }
-bool TChart::TChartAxis::GridVisible() const { return FAxis->isGridLineVisible(); }
-void TChart::TChartAxis::SetGridVisible(bool visible) { FAxis->setGridLineVisible(visible); }
-bool TChart::TChartAxis::Inverted() const { return FAxis->isReverse(); }
-void TChart::TChartAxis::SetInverted(bool inverted) { FAxis->setReverse(inverted); }
+std::string TChart::TChartAxis::Title() const { return Axis()->titleText().toStdString(); }
+void TChart::TChartAxis::SetTitle(const std::string &title) { Axis()->setTitleText(ToQt(title)); }
+bool TChart::TChartAxis::GridVisible() const { return Axis()->isGridLineVisible(); }
+void TChart::TChartAxis::SetGridVisible(bool visible) { Axis()->setGridLineVisible(visible); }
+bool TChart::TChartAxis::Inverted() const { return Axis()->isReverse(); }
+
+void TChart::TChartAxis::SetInverted(bool inverted)
+{
+    if (Axis()->isReverse() != inverted)
+        FOwner.ReplaceAxis(FLeft, inverted);
+}
 
 TChart::TChart(QWidget *parent)
     : QChartView(new QChart, parent),
       FChart(chart()),
-      FLeftQtAxis(new QValueAxis),
-      FBottomQtAxis(new QValueAxis),
-      FLeftAxis(FLeftQtAxis),
-      FBottomAxis(FBottomQtAxis)
+      FLeftQtAxis(NewAxis()),
+      FBottomQtAxis(NewAxis()),
+      FLeftAxis(*this, true),
+      FBottomAxis(*this, false)
 {
     // Numbers read "1,234" whatever the user's locale: the point stays the decimal sign.
     FChart->setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
@@ -162,14 +179,6 @@ TChart::TChart(QWidget *parent)
     FChart->legend()->setFont(ChartFont());
     FChart->legend()->setVisible(true);
     FChart->legend()->setAlignment(Qt::AlignRight);
-    for (QValueAxis *axis : {FLeftQtAxis, FBottomQtAxis}) {
-        axis->setLabelFormat("%.0f");
-        axis->setTitleFont(ChartFont());
-        axis->setLabelsFont(ChartFont());
-        axis->setTitleBrush(Qt::black);
-        axis->setLabelsColor(Qt::black);
-        axis->setLinePenColor(Qt::black);
-    }
     FChart->addAxis(FLeftQtAxis, Qt::AlignLeft);
     FChart->addAxis(FBottomQtAxis, Qt::AlignBottom);
     UpdateLeftTicks();
@@ -302,6 +311,31 @@ void TChart::AttachSeries(QAbstractSeries *series, const TChartSeries &descripti
             marker->setVisible(false);
     }
     FQtSeries.push_back(series);
+}
+
+void TChart::ReplaceAxis(bool left, bool inverted)
+{
+    // The charting library turns an axis round only partly once the chart has laid itself
+    // out (labels for one direction, series for the other); a new axis has no such past.
+    QValueAxis *&slot = left ? FLeftQtAxis : FBottomQtAxis;
+    QValueAxis *old = slot;
+    QValueAxis *axis = NewAxis();
+    axis->setTitleText(old->titleText());
+    axis->setGridLineVisible(old->isGridLineVisible());
+    axis->setRange(old->min(), old->max());
+    axis->setTickType(old->tickType());
+    axis->setTickAnchor(old->tickAnchor());
+    axis->setTickInterval(old->tickInterval());
+    const Qt::Alignment side = old->alignment();
+    FChart->removeAxis(old);
+    delete old;
+    FChart->addAxis(axis, side);
+    // Turned once it is on the chart and before any series hangs on it: only then do both
+    // the labels and the series follow.
+    axis->setReverse(inverted);
+    for (QAbstractSeries *series : FQtSeries)
+        series->attachAxis(axis);
+    slot = axis;
 }
 
 const TChartSeries &TChart::Series(int index) const { return FSeries.at(static_cast<size_t>(index)); }

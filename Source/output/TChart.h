@@ -59,8 +59,10 @@ public:
 
     private:
         friend class TChart;
-        explicit TChartAxis(QValueAxis *axis) : FAxis(axis) {}
-        QValueAxis *FAxis;
+        TChartAxis(TChart &owner, bool left) : FOwner(owner), FLeft(left) {}
+        QValueAxis *Axis() const { return FLeft ? FOwner.FLeftQtAxis : FOwner.FBottomQtAxis; }
+        TChart &FOwner;
+        bool FLeft;
     };
 
     explicit TChart(QWidget *parent = nullptr);
@@ -121,10 +123,14 @@ private:
     void UpdateLeftTicks();
     void FitAutomaticTicks();
     void AttachSeries(QAbstractSeries *series, const TChartSeries &description);
+    // Puts a new axis turned the given way in place of one, with its title, grid, range,
+    // ticks and series.
+    void ReplaceAxis(bool left, bool inverted);
 
     QChart *const FChart;
-    QValueAxis *const FLeftQtAxis;
-    QValueAxis *const FBottomQtAxis;
+    // Replaced, not changed, when an axis turns round (see ReplaceAxis).
+    QValueAxis *FLeftQtAxis;
+    QValueAxis *FBottomQtAxis;
     TChartAxis FLeftAxis;
     TChartAxis FBottomAxis;
     double FLeftMaximum = 0;

@@ -67,12 +67,9 @@ void SetupChart(TChart &chart, const std::string &title, const std::string &left
     const bool grid = !isDepthChart;
     chart.SetTitle(title);
     chart.LeftAxis().SetTitle(left);
-    // Turned round before its range changes: the charting library lays out the labels of an
-    // axis turned round after a change of range on a shown chart for the old direction and
-    // then hides most of them.
-    chart.LeftAxis().SetInverted(isDepthChart);
     chart.SetLeftMaximum(maximum);
     chart.LeftAxis().SetGridVisible(grid);
+    chart.LeftAxis().SetInverted(isDepthChart);
     chart.BottomAxis().SetTitle(bottom);
     chart.SetBottomIncrement(increment);
     chart.BottomAxis().SetGridVisible(grid);

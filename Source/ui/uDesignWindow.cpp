@@ -265,15 +265,17 @@ void TfrmDesignWindow::ConnectHandlers()
     connect(bbtSaveRun, &QPushButton::clicked, this, [this] { FormKeyUp(Qt::Key_F4); });
     // Opening any top-level menu clears the screen; Quit opens none.
     for (QMenu *menu : FMenus)
-        connect(menu, &QMenu::aboutToShow, this, [this] { ClearScreen(); });
+        connect(menu, &QMenu::aboutToShow, this, [this] { QuietFocus([this] { ClearScreen(); }); });
     connect(mniLoad, &QAction::triggered, this, [this] { mniLoadClick(); });
     connect(mniView, &QAction::triggered, this, [this] { mniViewClick(); });
     connect(Help1, &QAction::triggered, this, [this] { Help1Click(); });
     connect(mniExit, &QAction::triggered, this, [this] { mniQuitClick(); });
     connect(mniQuit, &QAction::triggered, this, [this] { mniQuitClick(); });
     for (QAction *item : FCalculationGroup.Items())
-        connect(item, &QAction::triggered, this, [this, item] { RadioGroupCalculationClick(item); });
-    connect(fraGraphGrid1->bbtClose, &QPushButton::clicked, this, [this] { fraGraphGrid1bbtCloseClick(); });
+        connect(item, &QAction::triggered, this,
+                [this, item] { QuietFocus([this, item] { RadioGroupCalculationClick(item); }); });
+    connect(fraGraphGrid1->bbtClose, &QPushButton::clicked, this,
+            [this] { QuietFocus([this] { fraGraphGrid1bbtCloseClick(); }); });
     FKeyHook = new TEventHook([this](QObject *watched, QEvent *event) { return ApplicationKey(watched, event); },
                               this);
     qApp->installEventFilter(FKeyHook);
@@ -393,6 +395,7 @@ void TfrmDesignWindow::ClearScreen()
     bbtSaveRun->setEnabled(false);
     bbtGraph->setEnabled(false);
     FEditing = false;
+    KeepFocusVisible();
 }
 
 void TfrmDesignWindow::fraGraphGrid1bbtCloseClick()
@@ -400,6 +403,7 @@ void TfrmDesignWindow::fraGraphGrid1bbtCloseClick()
     sbxGraph->hide();
     sbxCalculation->show();
     StatusBar1->SetPanelText(0, kHelpStatus);
+    KeepFocusVisible();
 }
 
 void TfrmDesignWindow::mniQuitClick() { close(); }
@@ -437,6 +441,25 @@ void TfrmDesignWindow::fraGraphGrid1btbtnSaveTimeChartClick() {}
 
 void TfrmDesignWindow::FormKeyUp(int Key)
 {
+    QuietFocus([this, Key] { DispatchKey(Key); });
+}
+
+void TfrmDesignWindow::QuietFocus(const std::function<void()> &step)
+{
+    // Hiding or locking the focused edit moves the focus on, into another edit perhaps;
+    // that is no entering by the user. Where the focus ends up is entered afterwards.
+    ++FQuietFocus;
+    step();
+    --FQuietFocus;
+    KeepFocusVisible();
+    if (FQuietFocus == 0) {
+        if (QLineEdit *edit = FocusedEdit(); edit && edit != FEnteredEdit)
+            fraDecisionVariables1Edit1Enter(edit);
+    }
+}
+
+void TfrmDesignWindow::DispatchKey(int Key)
+{
     TIrrigationRun *last = FDataSet ? FDataSet->GetLastRun() : nullptr;
     // F3 follows the last run on every key.
     if (last)
@@ -451,6 +474,13 @@ void TfrmDesignWindow::FormKeyUp(int Key)
         SaveStep(last);
     if (Key == Qt::Key_F3 && FGraphEnabled)
         GraphStep(last);
+}
+
+void TfrmDesignWindow::KeepFocusVisible()
+{
+    QWidget *focus = QApplication::focusWidget();
+    if (focus && focus->window() == this && !focus->isVisible())
+        setFocus();
 }
 
 void TfrmDesignWindow::EscapeStep(TIrrigationRun *last)
@@ -588,10 +618,16 @@ bool TfrmDesignWindow::HandleKey(QObject *watched, QKeyEvent *event)
     if (!IsKeyTarget(watched))
         return false;
     const int key = event->key();
+    // A key the dispatcher acted on goes no further: the step may have moved the focus, and
+    // the key passed on to the control's parents would meet the new focus and act again.
+    const bool stepKey = key == Qt::Key_Escape || (key >= Qt::Key_F1 && key <= Qt::Key_F4);
     if (event->type() == QEvent::KeyPress) {
         FKeyPresses.Pressed(key);
-        if (FTraits.KeysOnKeyDown)
+        if (FTraits.KeysOnKeyDown) {
             FormKeyUp(key);
+            if (stepKey)
+                return true;
+        }
         return FormKeyPress(watched, event);
     }
     // A release counts once, and only for a press this window saw.
@@ -599,7 +635,7 @@ bool TfrmDesignWindow::HandleKey(QObject *watched, QKeyEvent *event)
         return false;
     if (!FTraits.KeysOnKeyDown)
         FormKeyUp(key);
-    return false;
+    return stepKey;
 }
 
 bool TfrmDesignWindow::ApplicationKey(QObject *watched, QEvent *event)

@@ -20,6 +20,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -195,6 +196,8 @@ protected:
     static bool Shown(const QWidget *widget);
     // The edit of either input frame that has the focus, nullptr when none has.
     QLineEdit *FocusedEdit() const;
+    // Runs a step that changes the screen; focus moves it causes are not the user's.
+    void QuietFocus(const std::function<void()> &step);
     // The data set's current run, nullptr when it has none.
     TIrrigationRun *CurrentRun() const;
 
@@ -264,6 +267,7 @@ private:
     void BuildOptionMenus();
     void BuildScreen();
     void ConnectHandlers();
+    void DispatchKey(int Key);
     void EscapeStep(TIrrigationRun *last);
     void CalculateStep(TIrrigationRun *last);
     void SaveStep(TIrrigationRun *last);
@@ -276,6 +280,8 @@ private:
     bool HandleKey(QObject *watched, QKeyEvent *event);
     bool HandleMenuKey(QMenu *menu, QKeyEvent *event);
     void UpdateScrollExtent();
+    // Keys go to the focused control: when a step has hidden it, the window takes the focus.
+    void KeepFocusVisible();
     bool EditEvent(QLineEdit *edit, QEvent *event);
     bool IsInputEdit(const QObject *object) const;
     void ShowRangeWarning(TParameter *parameter);
@@ -289,6 +295,7 @@ private:
     // focus has moved on already when Qt reports an edit left, and the handler may put it back.
     QLineEdit *FEnteredEdit = nullptr;
     bool FInEditExit = false;
+    int FQuietFocus = 0;
 };
 
 #endif

@@ -66,7 +66,7 @@ bool TfrmDesignWindow::FormKeyPress(QObject *watched, QKeyEvent *event)
 
 bool TfrmDesignWindow::EditEvent(QLineEdit *edit, QEvent *event)
 {
-    if (FInEditExit)
+    if (FInEditExit || FQuietFocus > 0)
         return false;
     if (event->type() == QEvent::FocusIn) {
         if (edit != FEnteredEdit)

@@ -157,26 +157,31 @@ TEST_F(UiFixture, AFailedCalculationKeepsTheInputScreen)
 
 TEST_F(UiFixture, F3ShowsTheChartsOfTheLastCalculationAndEscReturns)
 {
-    TfrmDesignWindow &w = Open(imBorder);
-    ClickMenu(w, {"mniCalculation", "mniN3Cutofftime"});
-    PressKey(w, Qt::Key_F3);
-    EXPECT_TRUE(w.sbxGraph->isHidden());  // nothing calculated yet
-    PressKey(w, Qt::Key_F2);
-    PressKey(w, Qt::Key_F3);
-    ASSERT_FALSE(w.sbxGraph->isHidden());
-    EXPECT_TRUE(w.sbxCalculation->isHidden());
-    TfraGraphGrid *view = w.fraGraphGrid1;
-    EXPECT_EQ(view->pgcGraphGrid->currentWidget(), view->tshGraph);
-    EXPECT_FALSE(view->TableTabVisible());
-    EXPECT_FALSE(view->bbtDeleteRun->isEnabled());
-    EXPECT_GT(view->chrtTimes->SeriesCount(), 0);
-    EXPECT_EQ(view->chrtDepths->SeriesCount(), 5);
-    PressKey(w, Qt::Key_Escape);
-    EXPECT_TRUE(w.sbxGraph->isHidden());
-    EXPECT_FALSE(w.grbResults->isHidden());
-    PressKey(w, Qt::Key_Escape);
-    EXPECT_TRUE(w.grbResults->isHidden());
-    EXPECT_TRUE(w.CalculateEnabled());
+    for (TIrrigationModule module : {imBasin, imBorder}) {
+        SCOPED_TRACE(int(module));
+        TfrmDesignWindow &w = Open(module);
+        ClickMenu(w, {"mniCalculation", "mniN3Cutofftime"});
+        PressKey(w, Qt::Key_F3);
+        EXPECT_TRUE(w.sbxGraph->isHidden());  // nothing calculated yet
+        // The edit typed into keeps the focus until the charts hide it.
+        TypeInto(*w.fraDecisionVariables1->Edit(1), "30");
+        PressKey(w, Qt::Key_F2);
+        PressKey(w, Qt::Key_F3);
+        ASSERT_FALSE(w.sbxGraph->isHidden());
+        EXPECT_TRUE(w.sbxCalculation->isHidden());
+        TfraGraphGrid *view = w.fraGraphGrid1;
+        EXPECT_EQ(view->pgcGraphGrid->currentWidget(), view->tshGraph);
+        EXPECT_FALSE(view->TableTabVisible());
+        EXPECT_FALSE(view->bbtDeleteRun->isEnabled());
+        EXPECT_GT(view->chrtTimes->SeriesCount(), 0);
+        EXPECT_EQ(view->chrtDepths->SeriesCount(), 5);
+        PressKey(w, Qt::Key_Escape);
+        EXPECT_TRUE(w.sbxGraph->isHidden());
+        EXPECT_FALSE(w.grbResults->isHidden());
+        PressKey(w, Qt::Key_Escape);
+        EXPECT_TRUE(w.grbResults->isHidden());
+        EXPECT_TRUE(w.CalculateEnabled());
+    }
 }
 
 TEST_F(UiFixture, F3FollowsTheLastRunOnly)
