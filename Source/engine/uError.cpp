@@ -95,7 +95,7 @@ const std::vector<TMessageText> kMessageTexts = {
 
 // Anchored layout: the memo's panel follows every side of the form, the button the
 // bottom right corner.
-const int kPanelLeft = 6, kPanelTop = 10, kPanelRightGap = 10, kPanelBottomGap = 46;
+const int kPanelLeft = 6, kPanelTop = 10, kPanelRightGap = 10, kPanelBottomGap = 48;
 const int kButtonWidth = 75, kButtonHeight = 25, kButtonRightGap = 10, kButtonBottomGap = 11;
 
 }  // namespace
