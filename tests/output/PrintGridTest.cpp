@@ -131,7 +131,7 @@ TEST_F(PrintedTable, NoTextRunsIntoAnotherAtAnyPrinterResolution)
     }
     struct Case {
         int resolution;
-        bool partLayoutFits;
+        bool captionsFit;
     };
     for (const Case c : {Case{300, true}, Case{kFits, true}, Case{0, false}}) {
         SCOPED_TRACE(c.resolution);
@@ -142,7 +142,7 @@ TEST_F(PrintedTable, NoTextRunsIntoAnotherAtAnyPrinterResolution)
                 EXPECT_FALSE(Overlap(boxes_[i], boxes_[j])) << boxes_[i].text << " and " << boxes_[j].text;
         const double tolerance = Units(1.0);
         const double unitColumn = DeltaX("Application", "mm/min^A03");
-        if (c.partLayoutFits)
+        if (c.captionsFit)
             EXPECT_NEAR(unitColumn, 1100, tolerance);
         else
             EXPECT_GT(unitColumn, 1100 + tolerance);
