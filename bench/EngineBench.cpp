@@ -1,6 +1,8 @@
-// Median wall time per IrrikaInfo call, per engine, field and mode. Run from the bin folder:
-//   ./irrika_engine_bench
+// Median wall time per IrrikaInfo call, per engine, field and mode. The engines are loaded
+// from the benchmark's own folder, as the program loads them from its own:
+//   build/bin/irrika_engine_bench
 #include "EngineLibrary.h"
+#include "ExecutableFolder.h"
 #include "SlopingRecords.h"
 
 #include <algorithm>
@@ -80,10 +82,11 @@ int main()
         {"Rillox", "parabolic, trial data", furrow(1, 3, 2)},
     };
     std::printf("%-8s %-32s %6s %14s %6s\n", "engine", "field", "mode", "median us/call", "code");
+    const std::string folder = ExecutableFolder();
     for (const BenchField &f : fields) {
-        EngineLibrary engine(f.engine);
+        EngineLibrary engine(f.engine, folder);
         if (!engine.loaded()) {
-            std::printf("%-8s not found in the working folder\n", f.engine);
+            std::printf("%-8s not found in %s\n", f.engine, folder.c_str());
             continue;
         }
         for (int mode = 1; mode <= 4; ++mode) {

@@ -7,3 +7,5 @@ bash "$top/scripts/build.sh"
 export QT_QPA_PLATFORM=offscreen
 cd "$build"
 ctest --output-on-failure -j "$(nproc)"
+# Second pass: the same tests under AddressSanitizer and UndefinedBehaviorSanitizer.
+bash "$top/scripts/test-sanitized.sh"

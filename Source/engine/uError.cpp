@@ -94,8 +94,9 @@ const std::vector<TMessageText> kMessageTexts = {
 };
 
 // Anchored layout: the memo's panel follows every side of the form, the button the
-// bottom right corner.
-const int kPanelLeft = 6, kPanelTop = 10, kPanelRightGap = 10, kPanelBottomGap = 46;
+// bottom right corner. In the form's 444 x 320 client area the panel is 428 x 262 at 6, 10
+// and the button stands at 359, 284.
+const int kPanelLeft = 6, kPanelTop = 10, kPanelRightGap = 10, kPanelBottomGap = 48;
 const int kButtonWidth = 75, kButtonHeight = 25, kButtonRightGap = 10, kButtonBottomGap = 11;
 
 }  // namespace

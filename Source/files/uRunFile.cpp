@@ -8,6 +8,7 @@
 #include "uParameterRoles.h"
 
 #include <memory>
+#include <optional>
 #include <sys/stat.h>
 #include <vector>
 
@@ -40,10 +41,13 @@ TParameter *Find(TIrrigationRun *run, const char *name)
     return run && run->GetParameters() ? run->GetParameters()->FindParameter(name) : nullptr;
 }
 
-double DisplayValue(TIrrigationRun *run, const char *name)
+// The displayed value of the run's parameter of that name, formed as the files hold it; 0
+// where the parameter shows 0 (missing, unset, or without a conversion).
+void AddDisplayValue(TLineBuilder &line, TIrrigationRun *run, const char *name)
 {
     const TParameter *p = Find(run, name);
-    return p ? p->GetDisplayValue() : 0.0;
+    const double factor = p && p->HasValue() && p->GetUnit() ? p->GetUnit()->Factor() : 0.0;
+    line.AddDisplayValue(factor != 0.0 ? p->GetValue() : 0.0, factor);
 }
 
 double StoredValue(TIrrigationRun *run, const char *name)
@@ -169,9 +173,9 @@ std::string TRunFile::BuildRunLine(TIrrigationRun *run) const
         .AddInteger(run->GetMode())
         .AddInteger(InfiltrationTypeToFileCode(FLayout, run->InfiltrationType()));
     for (const char *option : FLayout.Options)
-        line.AddValue(DisplayValue(run, option));
+        AddDisplayValue(line, run, option);
     for (const char *column : FLayout.Columns)
-        line.AddValue(DisplayValue(run, column));
+        AddDisplayValue(line, run, column);
     return line.Text();
 }
 
@@ -180,8 +184,14 @@ std::string TRunFile::BuildArrayLine(TParameterArray *array) const
     TLineBuilder line;
     if (!array)
         return line.Text();
-    for (int row = 0; row < kCurvePoints; ++row)
-        line.AddValue(array->GetDisplayValue(row, 0));
+    const double factor = array->GetUnit() ? array->GetUnit()->Factor() : 0.0;
+    for (int row = 0; row < kCurvePoints; ++row) {
+        const std::optional<double> value = array->GetValue(row, 0);
+        if (value)
+            line.AddDisplayValue(*value, factor);
+        else
+            line.AddValue(array->GetDisplayValue(row, 0));  // what a point beyond the curve reads
+    }
     return line.Text();
 }
 

@@ -4,7 +4,10 @@
 #include "NumberText.h"
 #include "uConstants.h"
 
+#include <charconv>
 #include <climits>
+#include <cmath>
+#include <system_error>
 
 TFieldList SplitFields(const std::string &line)
 {
@@ -32,6 +35,24 @@ TLineBuilder &TLineBuilder::Add(const std::string &field)
 TLineBuilder &TLineBuilder::AddInteger(long long value) { return Add(std::to_string(value)); }
 
 TLineBuilder &TLineBuilder::AddValue(double value) { return Add(FloatToStr(value)); }
+
+TLineBuilder &TLineBuilder::AddDisplayValue(double stored, double factor)
+{
+    const long double shown = static_cast<long double>(stored) * factor;
+    // The double product would already be rounded once, and its 15 digits can differ from
+    // those of the exact product in the last place. Fifteen significant digits pass through
+    // a double unchanged, so the rounded text can go on through the common number text.
+    char digits[64];
+    const auto written = std::to_chars(digits, digits + sizeof digits, shown, std::chars_format::scientific, 14);
+    double rounded = static_cast<double>(shown);
+    if (std::isfinite(shown) && written.ec == std::errc()) {
+        double parsed = 0.0;
+        // Beyond the double range (only just below its limit) the plain product is kept.
+        if (std::from_chars(digits, written.ptr, parsed).ec == std::errc())
+            rounded = parsed;
+    }
+    return AddValue(rounded);
+}
 
 const std::string &FieldAt(const TFieldList &fields, std::size_t index)
 {

@@ -20,6 +20,9 @@ public:
     TLineBuilder &AddInteger(long long value);
     // General number text with up to 15 significant digits and '.' as decimal point.
     TLineBuilder &AddValue(double value);
+    // A displayed value as the run files hold it: stored x factor formed in extended
+    // precision and rounded to 15 significant digits from there, then written as AddValue.
+    TLineBuilder &AddDisplayValue(double stored, double factor);
     const std::string &Text() const { return FText; }
 
 private:

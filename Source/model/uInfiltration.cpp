@@ -44,23 +44,24 @@ constexpr double kStandardNumbers[] = {0.05, 0.10, 0.15, 0.20, 0.25, 0.30, 0.35,
 
 }  // namespace
 
-TInfiltrationCoefficients TTimeRatedFamily::Compute(double t100)
+std::optional<TInfiltrationCoefficients> TTimeRatedFamily::Compute(double t100)
 {
     FCoefficients.A = 0.0;
     FCoefficients.k = 0.0;
     FCoefficients.Fo = 0.0;
     const double h = t100 / 60.0;
     FT100 = h;
-    // A run file can carry any T100; one without a family must not abort the whole load.
+    // The logarithm has no value here; a run file can carry any T100, and one without a
+    // family must neither abort a load nor wipe the coefficients the run has.
     if (!(h > 0.0) || !std::isfinite(h))
-        return FCoefficients;
+        return std::nullopt;
     const double a = 0.675 - 0.2125 * std::log10(h);
     if (a > 0.0) {
         const double k = (100.0 / std::pow(h, a)) / std::pow(60.0, a);
-        if (std::isfinite(k)) {
-            FCoefficients.A = a;
-            FCoefficients.k = k;
-        }
+        if (!std::isfinite(k))
+            return std::nullopt;  // so short a T100 that k overflows
+        FCoefficients.A = a;
+        FCoefficients.k = k;
     }
     return FCoefficients;
 }
@@ -125,10 +126,11 @@ bool TInfiltration::IsStandardSCSNumber(double number) const
     return false;
 }
 
-TInfiltrationCoefficients TInfiltration::ApplyTimeRated(double t100)
+std::optional<TInfiltrationCoefficients> TInfiltration::ApplyTimeRated(double t100)
 {
-    const TInfiltrationCoefficients coefficients = FTimeRatedFamily.Compute(t100);
-    SetCoefficients(coefficients);
+    const std::optional<TInfiltrationCoefficients> coefficients = FTimeRatedFamily.Compute(t100);
+    if (coefficients)
+        SetCoefficients(*coefficients);
     return coefficients;
 }
 

@@ -7,6 +7,7 @@
 
 #include "ConcreteCollections.h"
 
+#include <optional>
 #include <string>
 
 struct TInfiltrationCoefficients {
@@ -49,8 +50,10 @@ private:
 // The family whose soil takes T100 to infiltrate 100 mm.
 class TTimeRatedFamily : public TRootObject {
 public:
-    // T100 in minutes. A T100 of 0 or below, or not finite, has no family: A 0, k 0.
-    TInfiltrationCoefficients Compute(double t100);
+    // T100 in minutes. From about 1501 hours on the family has A 0 and k 0. A T100 of 0 or
+    // below, not finite, or so small that k overflows has no family at all: nothing is
+    // handed out, and the family's own record is left at A 0, k 0.
+    std::optional<TInfiltrationCoefficients> Compute(double t100);
     double T100() const { return FT100; }  // hours
     const TInfiltrationCoefficients &Coefficients() const { return FCoefficients; }
 
@@ -76,8 +79,9 @@ public:
     // One of the 17 numbers the windows accept; not every one has a table row.
     bool IsStandardSCSNumber(double number) const;
 
-    // T100 in minutes: computes the time-rated family and applies its A, k and Fo.
-    TInfiltrationCoefficients ApplyTimeRated(double t100);
+    // T100 in minutes: computes the time-rated family, applies its A, k and Fo and hands
+    // them out. A T100 without a family applies nothing: the current coefficients stay.
+    std::optional<TInfiltrationCoefficients> ApplyTimeRated(double t100);
     void SetTimeRatedT100(double t100) { ApplyTimeRated(t100); }
 
     // Takes A, k and Fo; the limits in the record are ignored.

@@ -35,6 +35,13 @@ double TParameterArray::GetDisplayValue(std::int32_t row, std::int32_t col) cons
     return FValues[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)] * factor;
 }
 
+std::optional<double> TParameterArray::GetValue(std::int32_t row, std::int32_t col) const
+{
+    if (!Holds(row, col))
+        return std::nullopt;
+    return FValues[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
+}
+
 int TParameterArray::SetUnit(TUnit *unit)
 {
     FUnit = unit;

@@ -9,6 +9,7 @@
 #include "uUnit.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,8 @@ public:
     std::int32_t SetValue(std::int32_t row, std::int32_t col, double x);
     // The element x the unit's factor; -1.0 outside the grid.
     double GetDisplayValue(std::int32_t row, std::int32_t col) const;
+    // The element in stored units; nothing outside the grid.
+    std::optional<double> GetValue(std::int32_t row, std::int32_t col) const;
 
     TUnit *GetUnit() const { return FUnit; }
     // Values unchanged; result 0.

@@ -271,6 +271,9 @@ void TChart::AddSeries(const TChartSeries &series)
         upperLine->append(ToQt(upper));
         lowerLine->append(ToQt(lower));
         auto *area = new QAreaSeries(upperLine, lowerLine);
+        // The area only refers to its lines; as its children they go when the chart frees it.
+        upperLine->setParent(area);
+        lowerLine->setParent(area);
         area->setPen(pen);
         area->setBrush(QBrush(series.Style.Color, ToQt(series.Style.Brush)));
         qtSeries = area;

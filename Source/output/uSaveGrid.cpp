@@ -11,7 +11,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 
 namespace {
 // The first write error, or the close error; LXW_NO_ERROR when all went well. The
@@ -61,19 +60,20 @@ bool TSaveToASCII::Save(const std::string &fileName, TStringGrid *grid)
 {
     if (!grid)
         return false;
-    std::ofstream file(fileName, std::ios::binary | std::ios::trunc);
-    if (!file)
-        throw Exception("Cannot create file \"" + fileName + "\". " + std::strerror(errno));
+    std::string text;
     for (int row = 0; row < grid->RowCount(); ++row) {
         for (int col = 0; col < grid->ColCount(); ++col) {
-            file << grid->Cells(col, row);
+            text += grid->Cells(col, row);
             if (col < grid->ColCount() - 1)
-                file << uConstants::FieldSeparator;
+                text += uConstants::FieldSeparator;
         }
-        file << uConstants::LineBreak;
+        text += uConstants::LineBreak;
     }
-    file.close();
-    if (!file)
-        throw Exception("Unable to write file \"" + fileName + "\"");
+    // The table takes the old file's place only once it is written completely.
+    ReplacementFile file;
+    if (!file.Create(fileName))
+        throw Exception("Cannot create file \"" + fileName + "\". " + std::strerror(errno));
+    if (!file.Write(text) || !file.Commit())
+        throw Exception("Unable to write file \"" + fileName + "\". " + std::strerror(errno));
     return true;
 }

@@ -25,7 +25,8 @@ public:
 class TSaveToASCII : public TRootObject {
 public:
     // False without a grid (nothing written), True when the file was written. A file that
-    // cannot be created or written raises Exception.
+    // cannot be created or written raises Exception; an existing file of that name is
+    // replaced only by a completely written table, so a failure leaves it as it was.
     bool Save(const std::string &fileName, TStringGrid *grid);
 };
 

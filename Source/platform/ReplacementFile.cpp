@@ -27,6 +27,24 @@ std::string ResolveLink(const std::string &path)
     return ::realpath(path.c_str(), resolved) ? std::string(resolved) : path;
 }
 
+// A target that exists is replaced only where it could have been written in place: a
+// read-only file or a folder keeps what it is.
+bool Writable(const std::string &target)
+{
+    struct stat info {};
+    if (::stat(target.c_str(), &info) != 0)
+        return true;
+    if (S_ISDIR(info.st_mode)) {
+        errno = EISDIR;
+        return false;
+    }
+    const int probe = ::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    if (probe < 0)
+        return false;
+    ::close(probe);
+    return true;
+}
+
 mode_t ModeFor(const std::string &target)
 {
     struct stat info {};
@@ -45,6 +63,8 @@ bool ReplacementFile::Create(const std::string &target)
 {
     Discard();
     const std::string resolved = ResolveLink(target);
+    if (!Writable(resolved))
+        return false;
     std::string pattern = FolderOf(resolved) + "/.irrika-XXXXXX";
     const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
     if (fd < 0)
@@ -59,6 +79,27 @@ bool ReplacementFile::Create(const std::string &target)
     FDescriptor = fd;
     FTarget = resolved;
     FTemporary = pattern;
+    return true;
+}
+
+bool ReplacementFile::Write(const std::string &text)
+{
+    if (FDescriptor < 0) {
+        errno = EBADF;
+        return false;
+    }
+    std::size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t n = ::write(FDescriptor, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = EIO;
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
     return true;
 }
 

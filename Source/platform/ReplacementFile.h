@@ -17,10 +17,13 @@ public:
 
     // Makes the empty temporary, open for writing. A symbolic link as target is followed;
     // the temporary gets an existing target's permissions, else those of a new file.
-    // False (errno set) when no file can be made there.
+    // False (errno set) when no file can be made there, and when the target is a folder
+    // or a file that refuses writing.
     bool Create(const std::string &target);
     // The open temporary's descriptor; -1 before Create and after CloseDescriptor.
     int Descriptor() const { return FDescriptor; }
+    // Appends text to the open temporary. False (errno set) when the system refused part of it.
+    bool Write(const std::string &text);
     const std::string &TemporaryPath() const { return FTemporary; }
     // Flushes the temporary to the disk and closes it (for writers that reopen it by name).
     // False when that failed.

@@ -9,8 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -206,4 +208,85 @@ TEST_F(RunTable, WithoutSettingsFileTheGridIsEmptiedAndKeepsItsSize)
     EXPECT_EQ(grid.RowCount(), 31);
     EXPECT_EQ(grid.Cells(0, 0), "");
     EXPECT_EQ(grid.Cells(2, 0), "");
+}
+
+// Every row of each module in its place: caption and unit of the named parameter of run 1,
+// and in the run's column that parameter's own value (each parameter gets a value of its
+// own, so two rows that changed places show).
+TEST_F(RunTable, EveryModuleListsItsRowsInTheirOrder)
+{
+    const char *const heading = "OUTPUT PARAMETERS";
+    const char *const blank = " ";
+    struct RowOrder {
+        TIrrigationModule module;
+        const TRunTableLayout *layout;
+        int firstDataRow;
+        std::vector<const char *> rows;
+    };
+    const RowOrder orders[] = {
+        {imBasin, &BasinRunTable, 3,
+         {"FlowRate", "BasinLength", "BasinWidth", "CutoffTime", "RequiredDepth", "Flowresistance", "SCS #",
+          "TimeRatedT100", "KostiakovA", "Kostiakovk", heading, "FlowRate", "BasinLength", "BasinWidth",
+          "CutoffTime", "Applic. efficiency", "Storage efficiency", "Distribution unif.", blank,
+          "Min. inf. depth", "Max. inf. depth", "Average depth", "Over-irr. depth", "Under-irr. depth",
+          "Over-irr. length", "Under-irr. length", "Advancetime", "Recessiontime"}},
+        {imBorder, &BorderRunTable, 4,
+         {"FlowRate", "BasinLength", "BasinWidth", "LengthWidthRatio", "CutoffTime", "AdvanceRatio",
+          "CutBackRatio", "TailwaterRecoveryRatio", "RequiredDepth", "Flowresistance", "Slope", "SCS #",
+          "KostiakovA", "Kostiakovk", "KostiakovFo", heading, "FlowRate", "CutBackFlow", "BasinLength",
+          "BasinWidth", "CutoffTime", "CutbackTime", "AdvanceRatio", "Applic. efficiency", "Storage efficiency",
+          "Uniformity coeff.", "Distribution unif.", "Deep perc. ratio", "Runoff Ratio", "Average depth",
+          "Min. inf. depth", "Max. inf. depth", "Surface runoff", "Over-irr. depth", "Under-irr. depth",
+          "Over-irr. length", "Under-irr. length", "Advancetime", "Depletiontime", "Recessiontime",
+          "Opportunitytime"}},
+        {imFurrow, &FurrowRunTable, 4,
+         {"FlowRate", "Length", "CutoffTime", "AdvanceRatio", "CutBackRatio", "TailwaterRecoveryRatio",
+          "RequiredDepth", "Flowresistance", "Slope", "Spacing", "MaxVelocity", "Sigma1", "Sigma2", "Tau1",
+          "Tau2", "SideSlope", "BedWidth", "MaxDepth", "MaxWidth", "SCS #", "KostiakovA", "Kostiakovk",
+          "KostiakovFo", "TrialFlowRate", "StableRunoffRate", "AdvTimeL", "AdvTimeHalfL", "TrialLength",
+          "TrialSlope", heading, "FlowRate", "CutBackFlow", "Length", "CutoffTime", "AdvanceRatio",
+          "Applic. efficiency", "Storage efficiency", "Uniformity coeff.", "Distribution unif.",
+          "Deep perc. ratio", "Runoff Ratio", "Average depth", "Min. inf. depth", "Max. inf. depth",
+          "Surface runoff", "Over-irr. depth", "Under-irr. depth", "Over-irr. length", "Under-irr. length",
+          "Advancetime", "Depletiontime", "Recessiontime", "Opportunitytime"}},
+    };
+    for (const RowOrder &order : orders) {
+        SCOPED_TRACE(static_cast<int>(order.module));
+        Open(order.module, 1);
+        if (order.module != imBasin)
+            P(1, "Operation").SetValue(2);  // cutback, so that the cutback time shows
+        // Results after the heading, inputs before it; a decision variable listed in both
+        // blocks is a result here, so its input row shows "-".
+        std::map<std::string, int> valueRow;  // the row that shows the parameter's value
+        for (std::size_t i = 0; i < order.rows.size(); ++i)
+            valueRow[order.rows[i]] = order.firstDataRow + static_cast<int>(i);
+        bool output = false;
+        for (const char *name : order.rows) {
+            output = output || name == heading;
+            if (name != heading && name != blank)
+                Role(1, name, output ? pcResult : pcInput, true, 100 + valueRow[name]);
+        }
+        Calculated(1, 1);
+        ASSERT_EQ(Fill(*order.layout), 0);
+        ASSERT_EQ(grid.RowCount(), order.firstDataRow + static_cast<int>(order.rows.size()));
+        for (std::size_t i = 0; i < order.rows.size(); ++i) {
+            const int row = order.firstDataRow + static_cast<int>(i);
+            const char *name = order.rows[i];
+            SCOPED_TRACE(row);
+            if (name == heading || name == blank) {
+                EXPECT_EQ(grid.Cells(0, row), name);
+                continue;
+            }
+            EXPECT_EQ(grid.Cells(0, row), P(1, name).GetDescription()) << name;
+            EXPECT_EQ(grid.Cells(1, row), P(1, name).GetUnitText()) << name;
+            const std::string cell = grid.Cells(2, row);
+            if (valueRow[name] != row) {
+                EXPECT_EQ(cell, "-") << name;  // the input row of a result
+                continue;
+            }
+            const std::string value = std::to_string(100 + row);
+            EXPECT_EQ(cell.substr(0, value.size()), value) << name;
+            EXPECT_TRUE(cell.size() == value.size() || cell[value.size()] == '.') << name << ": " << cell;
+        }
+    }
 }

@@ -1,8 +1,8 @@
 #ifndef IRRIKA_TEST_ENGINE_LIBRARY_H
 #define IRRIKA_TEST_ENGINE_LIBRARY_H
 
-// Loads an engine library from the bin folder (the tests' working directory) the way the
-// program does, and calls its entry point on a record.
+// Loads an engine library the way the program does, by default from the bin folder (the
+// tests' working directory), and calls its entry point on a record.
 
 #include "IrrikaInfoRecord.h"
 
@@ -11,9 +11,10 @@
 
 class EngineLibrary {
 public:
-    explicit EngineLibrary(const std::string &name)
+    // folder ends in '/'.
+    explicit EngineLibrary(const std::string &name, const std::string &folder = "./")
     {
-        handle_ = dlopen(("./lib" + name + ".so").c_str(), RTLD_NOW | RTLD_LOCAL);
+        handle_ = dlopen((folder + "lib" + name + ".so").c_str(), RTLD_NOW | RTLD_LOCAL);
         if (handle_) entry_ = reinterpret_cast<TIrrikaInfoProc>(dlsym(handle_, "IrrikaInfo"));
     }
     ~EngineLibrary()

@@ -48,6 +48,29 @@ TEST(LineBuilder, WritesValuesInGeneralFormWithFifteenDigits)
     }
 }
 
+// Stored value x factor in extended precision, then 15 significant digits. The first row is
+// a flow of 2.05 l/s in US gallons per minute with the factor 1 / 0.0630901964.
+TEST(LineBuilder, WritesDisplayValuesFormedInExtendedPrecision)
+{
+    struct Case {
+        double stored;
+        double factor;
+        const char *text;
+    };
+    const Case cases[] = {
+        {2.05, 15.850323141488904, "32.4931624400522"},  // the double product gives ...523
+        {14.73, 15.8503231414889, "233.475259874132"},   // ...131
+        {0.706, 1.0, "0.706"},
+        {0.00005, 1.0, "5E-5"},
+        {-2.5, 0.0393700787401575, "-0.0984251968503938"},
+        {7.0, 0.0, "0"},  // no conversion known
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(TLineBuilder().AddDisplayValue(c.stored, c.factor).Text(), std::string(c.text) + ";");
+    }
+}
+
 TEST(LineBuilder, FollowsEveryFieldBySeparator)
 {
     TLineBuilder line;

@@ -206,6 +206,38 @@ TEST_F(RunFileTest, RoundTripKeepsEveryValueUnitAndRole)
     }
 }
 
+// A value shown in a unit whose factor is not 1 is the stored value times the factor formed
+// in extended precision, then written with 15 significant digits; run lines and curve lines
+// alike. The double product would end these three in 334, 0.25 and 335.
+TEST_F(RunFileTest, ConvertedValuesAreFormedInExtendedPrecision)
+{
+    TIrrigationDataSet dataSet(imBasin);
+    dataSet.NewRun();
+    TIrrigationRun *run = dataSet.GetRunByNumber(1);
+    ASSERT_NE(run, nullptr);
+    run->ChangeUnit(ukLS_1, ukGALMIN_1);
+    run->ChangeUnit(ukMinutes, ukHours);
+    run->GetParameters()->FindParameter("FlowRate")->SetValue(0.15);       // l/s
+    run->GetParameters()->FindParameter("CutoffTime")->SetValue(15);       // minutes
+    run->GetParameters()->FindArray("AdvanceTime")->SetValue(30, 0, 32.75);  // minutes
+    const std::string name = folder.File("units.pdx");
+    dataSet.SetFileName(name);
+    TPondixFile file;
+    file.FileName = name;
+    ASSERT_EQ(file.SaveToFile(&dataSet), 0);
+
+    std::vector<std::string> lines;
+    const std::string bytes = ReadBytes(name);
+    for (std::size_t start = 0, end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(bytes.substr(start, end - start));
+    ASSERT_EQ(lines.size(), 6u);
+    EXPECT_EQ(FieldAt(SplitFields(lines[1]), 0), "8");  // gal/min
+    const TFieldList fields = SplitFields(lines[3]);
+    EXPECT_EQ(FieldAt(fields, 3), "2.37754847122333");
+    EXPECT_EQ(FieldAt(fields, 6), "0.250000000000001");
+    EXPECT_EQ(FieldAt(SplitFields(lines[4]), 30), "0.545833333333334");
+}
+
 TEST_F(RunFileTest, SavingAnEmptyDataSetWritesAFirstRun)
 {
     TIrrigationDataSet dataSet(imBorder);

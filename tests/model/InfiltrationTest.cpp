@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -143,35 +144,53 @@ TEST(Infiltration, TimeRatedFamilyFromT100)
     for (const Case &c : kCases) {
         SCOPED_TRACE(c.t100);
         TInfiltration infiltration;
-        const TInfiltrationCoefficients out = infiltration.ApplyTimeRated(c.t100);
+        const std::optional<TInfiltrationCoefficients> applied = infiltration.ApplyTimeRated(c.t100);
+        ASSERT_TRUE(applied);
+        const TInfiltrationCoefficients out = *applied;
         EXPECT_NEAR(out.A, c.A, 1e-12);
         EXPECT_NEAR(out.k, c.k, 1e-12);
         EXPECT_EQ(out.Fo, 0.0);
         EXPECT_NEAR(out.k * std::pow(c.t100, out.A), 100.0, 1e-9);  // 100 mm in T100
         EXPECT_DOUBLE_EQ(infiltration.TimeRatedFamily().T100(), c.t100 / 60.0);
-        const TInfiltrationCoefficients applied = infiltration.GetCoefficients();
-        EXPECT_EQ(applied.A, out.A);
-        EXPECT_EQ(applied.k, out.k);
+        const TInfiltrationCoefficients current = infiltration.GetCoefficients();
+        EXPECT_EQ(current.A, out.A);
+        EXPECT_EQ(current.k, out.k);
     }
     EXPECT_NEAR(100.0 / std::pow(60.0, 0.675), 6.306, 1e-3);
     EXPECT_NEAR(a300, 0.5265, 1e-4);
     EXPECT_NEAR(100.0 / std::pow(300.0, a300), 4.964, 1e-3);
 }
 
-TEST(Infiltration, T100WithoutAFamilyGivesZeroCoefficients)
+TEST(Infiltration, T100WhoseExponentIsNotPositiveGivesZeroCoefficients)
+{
+    // From about 1501 hours on the exponent is no longer positive: a family with A 0, k 0.
+    TInfiltration infiltration;
+    infiltration.SelectSCSFamily(2.0);
+    std::optional<TInfiltrationCoefficients> out;
+    EXPECT_NO_THROW(out = infiltration.ApplyTimeRated(1502.0 * 60.0));
+    ASSERT_TRUE(out);
+    EXPECT_EQ(out->A, 0.0);
+    EXPECT_EQ(out->k, 0.0);
+    ExpectCoefficients(infiltration.GetCoefficients(), 0.0, 0.0, 0.8, 45.0, 0.0);
+}
+
+TEST(Infiltration, T100WithoutAFamilyChangesNothing)
 {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
-    // 0 and below and non-finite values would break the logarithm; from about 1501 hours
-    // on the exponent is no longer positive.
-    for (double t100 : {0.0, -60.0, nan, inf, -inf, 1502.0 * 60.0, 1e-320}) {
+    // 0 and below and non-finite values break the logarithm; so tiny a T100 that k would
+    // overflow breaks the division. A run file may carry any of them.
+    for (double t100 : {0.0, -60.0, nan, inf, -inf, 1e-320}) {
         SCOPED_TRACE(t100);
         TInfiltration infiltration;
-        infiltration.SelectSCSFamily(2.0);
-        TInfiltrationCoefficients out;
+        infiltration.SelectFlowResistance(0.2);
+        infiltration.SelectSCSFamily(1.5);
+        std::optional<TInfiltrationCoefficients> out;
         EXPECT_NO_THROW(out = infiltration.ApplyTimeRated(t100));
-        EXPECT_EQ(out.A, 0.0);
-        EXPECT_EQ(out.k, 0.0);
-        ExpectCoefficients(infiltration.GetCoefficients(), 0.0, 0.0, 0.8, 45.0, 0.0);
+        EXPECT_FALSE(out);
+        EXPECT_NO_THROW(infiltration.SetTimeRatedT100(t100));
+        ExpectCoefficients(infiltration.GetCoefficients(), 0.718, 3.56, 0.8, 45.0, 0.0);
+        EXPECT_EQ(infiltration.SCSNumber(), 1.5);
+        EXPECT_EQ(infiltration.FlowResistance(), 0.2);
     }
 }

@@ -9,9 +9,11 @@
 #include <QTemporaryFile>
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
+#include <sys/resource.h>
 
 using namespace runs_table;
 
@@ -106,6 +108,34 @@ TEST_F(SaveGrid, TextTableWithoutGridOrWritableFile)
     EXPECT_TRUE(Files().isEmpty());
     FillBasinTable(grid_, 1);
     EXPECT_THROW(TSaveToASCII().Save(Path("missing/table.txt"), &grid_), Exception);
+}
+
+// The system refuses the write half-way (a file size limit standing in for a full disk):
+// the error reaches the caller, the previous table stays byte for byte, nothing is left over.
+TEST_F(SaveGrid, ATextTableThatFailsHalfWayLeavesThePreviousFile)
+{
+    FillBasinTable(grid_, 3);
+    const std::string previous = "an older table\r\n";
+    WriteFile(Path("table.txt"), previous);
+
+    struct rlimit saved {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = saved;
+    small.rlim_cur = 100;  // the table takes about 1.3 kB
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    bool raised = false;
+    try {
+        TSaveToASCII().Save(Path("table.txt"), &grid_);
+    } catch (const Exception &) {
+        raised = true;
+    }
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_TRUE(raised);
+    EXPECT_EQ(ReadFile(Path("table.txt")), previous);
+    EXPECT_EQ(Files(), QStringList{"table.txt"});
 }
 
 TEST_F(SaveGrid, WorkbookHoldsEveryCellAsTextOneRowAndColumnFurther)

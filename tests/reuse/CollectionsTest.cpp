@@ -146,12 +146,16 @@ TEST(Collections, OwningListFreesWhatItHoldsAndHandsBackRemoved)
         EXPECT_EQ(freed, 1);
         Item kept;
         list.Add(new Item(&freed));
-        list.SetItem(1, new Item(&freed));  // overwrites without freeing: the old item leaks by contract
+        TRootObject *overwritten = list.GetItem(1);
+        list.SetItem(1, new Item(&freed));  // overwrites without freeing: the old item is the caller's
+        EXPECT_EQ(freed, 1);
+        delete overwritten;
+        EXPECT_EQ(freed, 2);
     }
     // Destruction freed the two items still held (the replacement and the last one added).
-    EXPECT_EQ(freed, 3);
-    delete removed;
     EXPECT_EQ(freed, 4);
+    delete removed;
+    EXPECT_EQ(freed, 5);
 }
 
 TEST(Collections, ConstraintIsInstalledOnlyWhenEveryItemPasses)
