@@ -16,8 +16,9 @@ public:
         default: return DialogAnswer::Cancel;
         }
     }
-    bool OpenFile(const FileDialogRequest &, std::string &) override { return false; }
-    bool SaveFile(const FileDialogRequest &, std::string &) override { return false; }
+    bool OpenFile(const FileDialogRequest &, FileDialogChoice &) override { return false; }
+    bool SaveFile(const FileDialogRequest &, FileDialogChoice &) override { return false; }
+    bool PrintSetup() override { return false; }
 };
 
 StderrDialogs fallback;

@@ -20,6 +20,14 @@ struct FileDialogRequest {
     std::string initialDir;
     std::string fileName;
     std::string defaultExt;
+    int filterIndex = 1;           // the filter selected when the dialog opens, from 1
+    bool overwritePrompt = false;  // ask before an existing file is chosen for saving
+};
+
+// What the user chose in a file dialog: the file and the filter selected then, from 1.
+struct FileDialogChoice {
+    std::string fileName;
+    int filterIndex = 1;
 };
 
 class Dialogs {
@@ -28,9 +36,11 @@ public:
     // A modal message box. An empty caption means the application's title.
     virtual DialogAnswer Message(const std::string &text, DialogIcon icon, DialogButtons buttons,
                                  const std::string &caption) = 0;
-    // Modal open/save dialogs: true and the chosen name, or false when cancelled.
-    virtual bool OpenFile(const FileDialogRequest &request, std::string &fileName) = 0;
-    virtual bool SaveFile(const FileDialogRequest &request, std::string &fileName) = 0;
+    // Modal open/save dialogs: true and the choice, or false when cancelled.
+    virtual bool OpenFile(const FileDialogRequest &request, FileDialogChoice &choice) = 0;
+    virtual bool SaveFile(const FileDialogRequest &request, FileDialogChoice &choice) = 0;
+    // The modal print dialog for the program's printer: true when confirmed.
+    virtual bool PrintSetup() = 0;
 
     // The installed implementation; before any is installed, one that writes to stderr
     // and answers Cancel / No.

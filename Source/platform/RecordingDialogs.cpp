@@ -17,28 +17,38 @@ DialogAnswer RecordingDialogs::Message(const std::string &text, DialogIcon icon,
                                                                                        : DialogAnswer::Ok;
 }
 
-bool RecordingDialogs::NextFileName(std::string &fileName)
+bool RecordingDialogs::NextFileName(FileDialogChoice &choice)
 {
     if (fileNames_.empty())
         return false;
-    const std::string next = fileNames_.front();
+    const FileDialogChoice next = fileNames_.front();
     fileNames_.pop_front();
-    if (next.empty())
+    if (next.fileName.empty())
         return false;
-    fileName = next;
+    choice = next;
     return true;
 }
 
-bool RecordingDialogs::OpenFile(const FileDialogRequest &request, std::string &fileName)
+bool RecordingDialogs::OpenFile(const FileDialogRequest &request, FileDialogChoice &choice)
 {
     fileDialogs_.push_back({false, request});
-    return NextFileName(fileName);
+    return NextFileName(choice);
 }
 
-bool RecordingDialogs::SaveFile(const FileDialogRequest &request, std::string &fileName)
+bool RecordingDialogs::SaveFile(const FileDialogRequest &request, FileDialogChoice &choice)
 {
     fileDialogs_.push_back({true, request});
-    return NextFileName(fileName);
+    return NextFileName(choice);
+}
+
+bool RecordingDialogs::PrintSetup()
+{
+    ++printDialogs_;
+    if (prints_.empty())
+        return false;
+    const bool confirmed = prints_.front();
+    prints_.pop_front();
+    return confirmed;
 }
 
 std::vector<std::string> RecordingDialogs::Texts() const

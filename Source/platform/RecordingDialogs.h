@@ -30,14 +30,22 @@ public:
 
     DialogAnswer Message(const std::string &text, DialogIcon icon, DialogButtons buttons,
                          const std::string &caption) override;
-    bool OpenFile(const FileDialogRequest &request, std::string &fileName) override;
-    bool SaveFile(const FileDialogRequest &request, std::string &fileName) override;
+    bool OpenFile(const FileDialogRequest &request, FileDialogChoice &choice) override;
+    bool SaveFile(const FileDialogRequest &request, FileDialogChoice &choice) override;
+    bool PrintSetup() override;
 
     // Answers for the next boxes with more than one button; an empty queue answers the
     // first button (Ok or Yes).
     void ScriptAnswer(DialogAnswer answer) { answers_.push_back(answer); }
-    // File names for the next file dialogs; an empty text means Cancel, an empty queue too.
-    void ScriptFileName(const std::string &fileName) { fileNames_.push_back(fileName); }
+    // File names (and the filter chosen with them) for the next file dialogs; an empty text
+    // means Cancel, an empty queue too.
+    void ScriptFileName(const std::string &fileName, int filterIndex = 1)
+    {
+        fileNames_.push_back({fileName, filterIndex});
+    }
+    // Answers for the next print dialogs; an empty queue cancels.
+    void ScriptPrint(bool confirmed) { prints_.push_back(confirmed); }
+    int PrintDialogs() const { return printDialogs_; }
 
     const std::vector<Shown> &Messages() const { return messages_; }
     const std::vector<FileShown> &FileDialogs() const { return fileDialogs_; }
@@ -45,13 +53,15 @@ public:
     void Clear();
 
 private:
-    bool NextFileName(std::string &fileName);
+    bool NextFileName(FileDialogChoice &choice);
 
     Dialogs *previous_;
     std::vector<Shown> messages_;
     std::vector<FileShown> fileDialogs_;
     std::deque<DialogAnswer> answers_;
-    std::deque<std::string> fileNames_;
+    std::deque<FileDialogChoice> fileNames_;
+    std::deque<bool> prints_;
+    int printDialogs_ = 0;
 };
 
 #endif

@@ -260,22 +260,34 @@ void TfrmDesignWindow::BuildMenus()
 
 void TfrmDesignWindow::ConnectHandlers()
 {
+    // The buttons are the function keys.
     connect(bbtCalculate, &QPushButton::clicked, this, [this] { FormKeyUp(Qt::Key_F2); });
     connect(bbtGraph, &QPushButton::clicked, this, [this] { FormKeyUp(Qt::Key_F3); });
     connect(bbtSaveRun, &QPushButton::clicked, this, [this] { FormKeyUp(Qt::Key_F4); });
     // Opening any top-level menu clears the screen; Quit opens none.
     for (QMenu *menu : FMenus)
-        connect(menu, &QMenu::aboutToShow, this, [this] { QuietFocus([this] { ClearScreen(); }); });
-    connect(mniLoad, &QAction::triggered, this, [this] { mniLoadClick(); });
-    connect(mniView, &QAction::triggered, this, [this] { mniViewClick(); });
-    connect(Help1, &QAction::triggered, this, [this] { Help1Click(); });
-    connect(mniExit, &QAction::triggered, this, [this] { mniQuitClick(); });
-    connect(mniQuit, &QAction::triggered, this, [this] { mniQuitClick(); });
+        connect(menu, &QMenu::aboutToShow, this, [this] { Step([this] { ClearScreen(); }); });
+    auto on = [this](QAction *item, void (TfrmDesignWindow::*handler)()) {
+        connect(item, &QAction::triggered, this, [this, handler] { Step([this, handler] { (this->*handler)(); }); });
+    };
+    on(mniLoad, &TfrmDesignWindow::mniLoadClick);
+    on(mniView, &TfrmDesignWindow::mniViewClick);
+    on(Help1, &TfrmDesignWindow::Help1Click);
+    on(mniExit, &TfrmDesignWindow::mniQuitClick);
+    on(mniQuit, &TfrmDesignWindow::mniQuitClick);
     for (QAction *item : FCalculationGroup.Items())
         connect(item, &QAction::triggered, this,
-                [this, item] { QuietFocus([this, item] { RadioGroupCalculationClick(item); }); });
-    connect(fraGraphGrid1->bbtClose, &QPushButton::clicked, this,
-            [this] { QuietFocus([this] { fraGraphGrid1bbtCloseClick(); }); });
+                [this, item] { Step([this, item] { RadioGroupCalculationClick(item); }); });
+    auto onButton = [this](QPushButton *button, void (TfrmDesignWindow::*handler)()) {
+        connect(button, &QPushButton::clicked, this, [this, handler] { Step([this, handler] { (this->*handler)(); }); });
+    };
+    onButton(fraGraphGrid1->bbtClose, &TfrmDesignWindow::fraGraphGrid1bbtCloseClick);
+    onButton(fraGraphGrid1->btbtnSaveTimeChart, &TfrmDesignWindow::fraGraphGrid1btbtnSaveTimeChartClick);
+    onButton(fraGraphGrid1->btbtnPrintTimeChart, &TfrmDesignWindow::fraGraphGrid1btbtnPrintTimeChartClick);
+    onButton(fraGraphGrid1->btbtnCopyTimeChart, &TfrmDesignWindow::fraGraphGrid1btbtnCopyTimeChartClick);
+    onButton(fraGraphGrid1->bbtDeleteRun, &TfrmDesignWindow::fraGraphGrid1bbtDeleteRunClick);
+    connect(fraGraphGrid1, &TfraGraphGrid::pgcGraphGridChange, this,
+            [this] { Step([this] { fraGraphGrid1pgcGraphGridChange(); }); });
     FKeyHook = new TEventHook([this](QObject *watched, QEvent *event) { return ApplicationKey(watched, event); },
                               this);
     qApp->installEventFilter(FKeyHook);
@@ -433,23 +445,25 @@ void TfrmDesignWindow::RadioGroupCalculationClick(QAction *Sender)
     CalculationClick();
 }
 
-bool TfrmDesignWindow::SaveRun() { return false; }
 void TfrmDesignWindow::ShowInformation() {}
-void TfrmDesignWindow::mniLoadClick() {}
-void TfrmDesignWindow::mniViewClick() {}
-void TfrmDesignWindow::fraGraphGrid1btbtnSaveTimeChartClick() {}
 
 void TfrmDesignWindow::FormKeyUp(int Key)
 {
-    QuietFocus([this, Key] { DispatchKey(Key); });
+    Step([this, Key] { DispatchKey(Key); });
 }
 
-void TfrmDesignWindow::QuietFocus(const std::function<void()> &step)
+void TfrmDesignWindow::Step(const std::function<void()> &step)
 {
     // Hiding or locking the focused edit moves the focus on, into another edit perhaps;
     // that is no entering by the user. Where the focus ends up is entered afterwards.
     ++FQuietFocus;
-    step();
+    try {
+        step();
+    } catch (const std::exception &error) {
+        ShowErrorMessage(error.what());
+    } catch (...) {
+        ShowErrorMessage("Unexpected error");
+    }
     --FQuietFocus;
     KeepFocusVisible();
     if (FQuietFocus == 0) {
@@ -589,7 +603,7 @@ void TfrmDesignWindow::GraphStep(TIrrigationRun *last)
         // The file view: the run of the selected table column.
         fraGraphGrid1->bbtDeleteRun->setEnabled(false);
         fraGraphGrid1->ActivatePage(fraGraphGrid1->tshGraph);
-        const int n = fraGraphGrid1->stgIrrigationRuns->currentColumn() - 1;
+        const int n = SelectedRunNumber();
         if (n >= 1 && FFormatter)
             FFormatter->DrawGraphs(n);
         return;
@@ -685,7 +699,7 @@ bool TfrmDesignWindow::eventFilter(QObject *watched, QEvent *event)
         auto *mouse = static_cast<QMouseEvent *>(event);
         if (watched == StatusBar1) {
             if (mouse->button() == Qt::LeftButton)
-                StatusBar1Click();
+                Step([this] { StatusBar1Click(); });
             return false;
         }
         if (mouse->button() != Qt::RightButton)

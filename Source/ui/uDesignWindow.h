@@ -81,12 +81,22 @@ public:
     // Calculates the current run through the binding and lists its results.
     bool Calculate();
 
-    // The steps that the module windows fill in.
-    virtual bool SaveRun();
+    // Stores the calculated run: into the current run file after a confirmation, or through
+    // the save dialog. True when something was written for it.
+    bool SaveRun();
+    // Files > View / Print and Files > Load: open a run file, set the menus from its last
+    // run, and show its runs or go on calculating from its last run.
+    void mniViewClick();
+    void mniLoadClick();
+    // The view's buttons and its page change.
+    void fraGraphGrid1btbtnSaveTimeChartClick();
+    void fraGraphGrid1btbtnPrintTimeChartClick();
+    void fraGraphGrid1btbtnCopyTimeChartClick();
+    void fraGraphGrid1bbtDeleteRunClick();
+    void fraGraphGrid1pgcGraphGridChange();
+
+    // The reference table of the focused field edit.
     virtual void ShowInformation();
-    virtual void mniLoadClick();
-    virtual void mniViewClick();
-    virtual void fraGraphGrid1btbtnSaveTimeChartClick();
     // The enter and exit handlers of the input edits: remember the text an edit had, and
     // validate what was typed when it is left.
     void fraDecisionVariables1Edit1Enter(QLineEdit *Sender);
@@ -196,8 +206,9 @@ protected:
     static bool Shown(const QWidget *widget);
     // The edit of either input frame that has the focus, nullptr when none has.
     QLineEdit *FocusedEdit() const;
-    // Runs a step that changes the screen; focus moves it causes are not the user's.
-    void QuietFocus(const std::function<void()> &step);
+    // Runs one step of the window as an event handler runs: an exception it raises is
+    // shown to the user and the window goes on; focus moves it causes are not the user's.
+    void Step(const std::function<void()> &step);
     // The data set's current run, nullptr when it has none.
     TIrrigationRun *CurrentRun() const;
 
@@ -268,6 +279,13 @@ private:
     void BuildScreen();
     void ConnectHandlers();
     void DispatchKey(int Key);
+    // The run whose number heads the runs table's selected column; 0 for the caption and
+    // unit columns or no column.
+    int SelectedRunNumber() const;
+    // Opens a run file for View or Load and sets the menus from its last run; false when
+    // the dialog was cancelled or nothing was loaded (then nothing changed).
+    bool OpenRunFile(bool forLoad);
+    void RestoreMenus(TIrrigationRun &run, bool forLoad);
     void EscapeStep(TIrrigationRun *last);
     void CalculateStep(TIrrigationRun *last);
     void SaveStep(TIrrigationRun *last);
@@ -296,6 +314,12 @@ private:
     QLineEdit *FEnteredEdit = nullptr;
     bool FInEditExit = false;
     int FQuietFocus = 0;
+    // What the dialogs keep between showings: the picture dialog its file name and filter,
+    // the table-export and run-file dialogs their filter.
+    std::string FPictureFileName;
+    int FPictureFilterIndex = 1;
+    int FExportFilterIndex = 1;
+    int FRunFileFilterIndex = 1;
 };
 
 #endif

@@ -142,7 +142,7 @@ void TfrmDesignWindow::BuildOptionMenus()
         FGeometryGroup.Check(mniCrossSection);
         addItems(crossSection, FCrossSectionGroup, kShapeItems);
         // Opening the shapes selects the cross-section geometry, whether a shape is picked or not.
-        connect(crossSection, &QMenu::aboutToShow, this, [this] { RadioGroupClick(mniCrossSection); });
+        connect(crossSection, &QMenu::aboutToShow, this, [this] { Step([this] { RadioGroupClick(mniCrossSection); }); });
         infiltration = AddSubMenu(FParametersMenu, {"mniParametersInfiltration", "&Infiltration",
                                                     "Infiltration | Select infiltration option", 3300, 0});
     }
@@ -193,9 +193,10 @@ void TfrmDesignWindow::BuildOptionMenus()
          {&FFlowGroup, &FLengthGroup, &FDepthGroup, &FTimeGroup, &FOperationGroup, &FGeometryGroup, &FCrossSectionGroup})
         for (QAction *item : group->Items())
             if (item != mniCrossSection)
-                connect(item, &QAction::triggered, this, [this, item] { RadioGroupClick(item); });
+                connect(item, &QAction::triggered, this, [this, item] { Step([this, item] { RadioGroupClick(item); }); });
     for (QAction *item : FInfiltrationGroup.Items())
-        connect(item, &QAction::triggered, this, [this, item] { RadioGroupInfiltrationClick(item); });
+        connect(item, &QAction::triggered, this,
+                [this, item] { Step([this, item] { RadioGroupInfiltrationClick(item); }); });
 }
 
 void TfrmDesignWindow::RadioGroupInfiltrationClick(QAction *Sender) { RadioGroupClick(Sender); }

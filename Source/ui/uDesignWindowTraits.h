@@ -31,6 +31,14 @@ struct TDesignWindowTraits {
     const char *SCSNumbers;
     bool SCSUpdatesInfiltration;
     bool ChecksFieldsAfterFailure;
+    // Run files: the save and open dialogs' first filter, the extension every name gets,
+    // the file kind the first filter sets; what opening a file restores in the menus.
+    const char *RunFileFilter;
+    const char *RunFileExtension;
+    TFileKind RunFileKind;
+    bool RestoresOperation;
+    bool RestoresGeometry;
+    bool LoadRestoresAmountUnits;
 };
 
 const TDesignWindowTraits &DesignWindowTraits(TIrrigationModule module);

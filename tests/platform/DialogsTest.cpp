@@ -18,12 +18,17 @@ TEST(Dialogs, RecorderSeesEveryBoxAndAnswersFromItsScript)
     EXPECT_EQ(dialogs.Messages()[2].icon, DialogIcon::Question);
     EXPECT_EQ(dialogs.Texts(), (std::vector<std::string>{"plain", "broken", "Append?", "Again?"}));
 
-    std::string name;
-    dialogs.ScriptFileName("/tmp/a.pdx");
-    EXPECT_TRUE(Dialogs::Current().SaveFile({}, name));
-    EXPECT_EQ(name, "/tmp/a.pdx");
-    EXPECT_FALSE(Dialogs::Current().OpenFile({}, name));  // nothing scripted: cancelled
+    FileDialogChoice choice;
+    dialogs.ScriptFileName("/tmp/a.pdx", 2);
+    EXPECT_TRUE(Dialogs::Current().SaveFile({}, choice));
+    EXPECT_EQ(choice.fileName, "/tmp/a.pdx");
+    EXPECT_EQ(choice.filterIndex, 2);
+    EXPECT_FALSE(Dialogs::Current().OpenFile({}, choice));  // nothing scripted: cancelled
     EXPECT_EQ(dialogs.FileDialogs().size(), 2u);
+    dialogs.ScriptPrint(true);
+    EXPECT_TRUE(Dialogs::Current().PrintSetup());
+    EXPECT_FALSE(Dialogs::Current().PrintSetup());  // nothing scripted: cancelled
+    EXPECT_EQ(dialogs.PrintDialogs(), 2);
 }
 
 TEST(Dialogs, RecorderRestoresThePreviousLayer)

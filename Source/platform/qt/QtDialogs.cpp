@@ -1,8 +1,11 @@
 #include "QtDialogs.h"
 
+#include "Printer.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QStringList>
 
 namespace {
@@ -50,7 +53,7 @@ DialogAnswer QtDialogs::Message(const std::string &text, DialogIcon icon, Dialog
     return FromQt(box.exec());
 }
 
-bool QtDialogs::RunFileDialog(bool save, const FileDialogRequest &request, std::string &fileName)
+bool QtDialogs::RunFileDialog(bool save, const FileDialogRequest &request, FileDialogChoice &choice)
 {
     QFileDialog dialog(QApplication::activeWindow(), QString::fromStdString(request.title),
                        QString::fromStdString(request.initialDir));
@@ -58,6 +61,9 @@ bool QtDialogs::RunFileDialog(bool save, const FileDialogRequest &request, std::
     for (const std::string &filter : request.filters)
         filters << QString::fromStdString(filter);
     dialog.setNameFilters(filters);
+    if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
+        dialog.selectNameFilter(filters[request.filterIndex - 1]);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.overwritePrompt);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (!request.defaultExt.empty())
@@ -66,16 +72,23 @@ bool QtDialogs::RunFileDialog(bool save, const FileDialogRequest &request, std::
         dialog.selectFile(QString::fromStdString(request.fileName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
-    fileName = dialog.selectedFiles().front().toStdString();
+    choice.fileName = dialog.selectedFiles().front().toStdString();
+    choice.filterIndex = static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1;
     return true;
 }
 
-bool QtDialogs::OpenFile(const FileDialogRequest &request, std::string &fileName)
+bool QtDialogs::OpenFile(const FileDialogRequest &request, FileDialogChoice &choice)
 {
-    return RunFileDialog(false, request, fileName);
+    return RunFileDialog(false, request, choice);
 }
 
-bool QtDialogs::SaveFile(const FileDialogRequest &request, std::string &fileName)
+bool QtDialogs::SaveFile(const FileDialogRequest &request, FileDialogChoice &choice)
 {
-    return RunFileDialog(true, request, fileName);
+    return RunFileDialog(true, request, choice);
+}
+
+bool QtDialogs::PrintSetup()
+{
+    QPrintDialog dialog(&Printer(), QApplication::activeWindow());
+    return dialog.exec() == QDialog::Accepted;
 }

@@ -11,11 +11,12 @@ class QtDialogs : public Dialogs {
 public:
     DialogAnswer Message(const std::string &text, DialogIcon icon, DialogButtons buttons,
                          const std::string &caption) override;
-    bool OpenFile(const FileDialogRequest &request, std::string &fileName) override;
-    bool SaveFile(const FileDialogRequest &request, std::string &fileName) override;
+    bool OpenFile(const FileDialogRequest &request, FileDialogChoice &choice) override;
+    bool SaveFile(const FileDialogRequest &request, FileDialogChoice &choice) override;
+    bool PrintSetup() override;
 
 private:
-    bool RunFileDialog(bool save, const FileDialogRequest &request, std::string &fileName);
+    bool RunFileDialog(bool save, const FileDialogRequest &request, FileDialogChoice &choice);
 };
 
 #endif
