@@ -591,6 +591,10 @@ void TfrmDesignWindow::SaveStep(TIrrigationRun *last)
         saved = SaveRun();
     if (!saved)
         return;
+    // Saving the last run alone renumbers it 1; F3 and the next screen follow it there.
+    last = FDataSet->GetLastRun();
+    FLastCalculatedRun = last->Number();
+    FDataSet->SetCurrentRun(last->Number());
     last->SetSaved(true);
     StatusBar1->SetPanelText(0, "F3 Graph");
     StatusBar1->SetPanelText(1, "Saved");

@@ -66,10 +66,8 @@ bool TfrmDesignWindow::FormKeyPress(QObject *watched, QKeyEvent *event)
 
 bool TfrmDesignWindow::EditEvent(QLineEdit *edit, QEvent *event)
 {
-    if (FInEditExit || FQuietFocus > 0)
-        return false;
     if (event->type() == QEvent::FocusIn) {
-        if (edit != FEnteredEdit)
+        if (!FInEditExit && FQuietFocus == 0 && edit != FEnteredEdit)
             fraDecisionVariables1Edit1Enter(edit);
         return false;
     }
@@ -77,11 +75,11 @@ bool TfrmDesignWindow::EditEvent(QLineEdit *edit, QEvent *event)
     // The window losing the focus (a dialog, a menu) is no leaving of the edit.
     if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason || reason == Qt::MenuBarFocusReason)
         return false;
-    if (edit != FEnteredEdit)
+    if (edit != FEnteredEdit || FInEditExit)
         return false;
     FEnteredEdit = nullptr;
-    // An edit hidden by a new screen is not being left by the user.
-    if (edit->isHidden() || !edit->isEnabled())
+    // An edit hidden or locked by a step of the window is not being left by the user.
+    if (FQuietFocus > 0 || edit->isHidden() || !edit->isEnabled())
         return false;
     fraDecisionVariables1Edit1Exit(edit);
     // The edit left for another one whose own enter handler the exit handler kept back.

@@ -179,3 +179,20 @@ TEST_F(UiFixture, EnteringAnEditSaysWhetherF1HasATableForIt)
         EXPECT_EQ(Status(0), "F2 Calculate");
     }
 }
+
+TEST_F(UiFixture, AnEditTypedIntoAgainAfterACalculationIsValidatedAgain)
+{
+    // The edit the user left for F2 is entered anew on the next screen.
+    TfrmDesignWindow &w = Open(imBorder);
+    ClickMenu(w, {"mniCalculation", "mniN3Cutofftime"});
+    QLineEdit *flow = w.fraDecisionVariables1->Edit(1);
+    TypeInto(*flow, "30");
+    PressKey(w, Qt::Key_F2);
+    ASSERT_FALSE(w.grbResults->isHidden());
+    PressKey(w, Qt::Key_Escape);
+    TypeInto(*flow, "999");
+    QTest::keyClick(flow, Qt::Key_Tab);
+    ASSERT_EQ(errors.Showings().size(), 1u);
+    EXPECT_EQ(Lines(errors.Showings()[0].text)[0], "The Flow rate, input is out of bounds");
+    EXPECT_EQ(flow->text(), "30.00");
+}

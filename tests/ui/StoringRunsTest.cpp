@@ -1,0 +1,321 @@
+// F4, Files > View and Load, and Delete Run, with the file dialogs scripted and the files
+// on disk read back.
+#include "UiDriver.h"
+
+#include "FixedStringGrid.h"
+#include "FormAppendReplace.h"
+#include "FrameDecisionVariables.h"
+#include "FrameGraphGrid.h"
+#include "TChart.h"
+#include "TStatusBar.h"
+#include "uIrrigationDataSet.h"
+
+#include <QDir>
+#include <QGroupBox>
+#include <QFile>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+std::string Bytes(const std::string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+// The run count a run file announces on its third line.
+int RunCount(const std::string &path)
+{
+    std::istringstream in(Bytes(path));
+    std::string line;
+    for (int i = 0; i < 3 && std::getline(in, line); ++i) {
+    }
+    return line.empty() ? -1 : std::stoi(line);
+}
+
+class StoringRuns : public UiFixture {
+protected:
+    std::string Path(const std::string &name) const { return folder.path().toStdString() + "/" + name; }
+
+    void Calculate(TfrmDesignWindow &w, const char *mode = "mniN3Cutofftime")
+    {
+        ClickMenu(w, {"mniCalculation", mode});
+        PressKey(w, Qt::Key_F2);
+        ASSERT_TRUE(Run().Calculated());
+    }
+    // Clicks a button of the append-or-replace dialog as soon as it is up.
+    void AnswerAppendReplace(QPushButton *const TfrmAppendReplace::*button)
+    {
+        QTimer::singleShot(0, [button] {
+            if (frmAppendReplace)
+                (frmAppendReplace->*button)->click();
+        });
+    }
+    void SelectColumn(TfrmDesignWindow &w, int column)
+    {
+        TStringGrid *grid = w.fraGraphGrid1->stgIrrigationRuns;
+        const QRect cell = grid->visualRect(grid->model()->index(1, column));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+    }
+
+    QTemporaryDir folder;
+};
+
+}  // namespace
+
+TEST_F(StoringRuns, TheFirstF4GoesStraightToTheSaveDialog)
+{
+    TfrmDesignWindow &w = Open(imBasin);
+    Calculate(w);
+    dialogs.ScriptFileName(Path("first.pdx"));
+    PressKey(w, Qt::Key_F4);
+    EXPECT_TRUE(dialogs.Messages().empty());  // no question
+    ASSERT_EQ(dialogs.FileDialogs().size(), 1u);
+    const FileDialogRequest &request = dialogs.FileDialogs()[0].request;
+    EXPECT_TRUE(dialogs.FileDialogs()[0].save);
+    EXPECT_EQ(request.title, "Save calculated irrigations");
+    EXPECT_EQ(request.filters, (std::vector<std::string>{"Pondix (*.pdx)", "All files (*.*)"}));
+    EXPECT_EQ(request.initialDir, w.DataSet()->DataDir());
+    EXPECT_EQ(RunCount(Path("first.pdx")), 1);
+    EXPECT_TRUE(Run().Saved());
+    EXPECT_EQ(Status(0), "F3 Graph");
+    EXPECT_EQ(Status(1), "Saved");
+    EXPECT_FALSE(w.bbtSaveRun->isEnabled());
+
+    // A second run saved to a new file: the data set keeps only it, as run 1.
+    Calculate(w);
+    ASSERT_EQ(w.DataSet()->CurrentRun(), 2);
+    dialogs.ScriptAnswer(DialogAnswer::No);
+    dialogs.ScriptFileName(Path("second.pdx"));
+    PressKey(w, Qt::Key_F4);
+    EXPECT_EQ(dialogs.Texts().back(), "Append to \r\n" + Path("first.pdx") + " ?");
+    EXPECT_EQ(dialogs.Messages().back().buttons, DialogButtons::YesNoCancel);
+    EXPECT_EQ(RunCount(Path("second.pdx")), 1);
+    EXPECT_EQ(w.DataSet()->GetRunCount(), 1);
+    EXPECT_EQ(Run().Number(), 1);
+}
+
+TEST_F(StoringRuns, TheModulesExtensionReplacesWhateverWasTyped)
+{
+    struct Case {
+        TIrrigationModule module;
+        const char *typed;
+        int filter;
+        const char *written;
+    };
+    const Case cases[] = {{imBasin, "plan.txt", 1, "plan.pdx"},
+                          {imBorder, "plan.txt", 2, "plan.svx"},
+                          {imFurrow, "plan", 2, "plan.rlx"}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.written);
+        TfrmDesignWindow &w = Open(c.module);
+        Calculate(w);
+        dialogs.ScriptFileName(Path(c.typed), c.filter);
+        PressKey(w, Qt::Key_F4);
+        EXPECT_EQ(RunCount(Path(c.written)), 1);
+        EXPECT_FALSE(QFile::exists(QString::fromStdString(Path(c.typed))));
+    }
+}
+
+TEST_F(StoringRuns, CancelInTheAppendOrReplaceDialogForgetsTheFileName)
+{
+    TfrmDesignWindow &w = Open(imBorder);
+    Calculate(w);
+    std::ofstream(Path("there.svx")) << "someone else's";
+    dialogs.ScriptFileName(Path("there.svx"));
+    AnswerAppendReplace(&TfrmAppendReplace::btnCancel);
+    PressKey(w, Qt::Key_F4);
+    EXPECT_EQ(Bytes(Path("there.svx")), "someone else's");
+    EXPECT_EQ(w.DataSet()->FileName(), "");
+    EXPECT_FALSE(Run().Saved());
+    // No file name: the next F4 asks no question and opens the dialog again.
+    dialogs.Clear();
+    PressKey(w, Qt::Key_F4);
+    EXPECT_TRUE(dialogs.Messages().empty());
+    EXPECT_EQ(dialogs.FileDialogs().size(), 1u);
+}
+
+TEST_F(StoringRuns, AfterViewYesAppendsTheNewRunToTheViewedFile)
+{
+    {
+        TfrmDesignWindow &w = Open(imFurrow);
+        Calculate(w);
+        dialogs.ScriptFileName(Path("field.rlx"));
+        PressKey(w, Qt::Key_F4);
+        Calculate(w, "mniN4Mindepth");
+        PressKey(w, Qt::Key_F4);  // Yes: all runs into field.rlx
+        ASSERT_EQ(RunCount(Path("field.rlx")), 2);
+    }
+    TfrmDesignWindow &w = Open(imFurrow);
+    dialogs.ScriptFileName(Path("field.rlx"));
+    ClickMenu(w, {"mniFiles", "mniView"});
+    ASSERT_FALSE(w.sbxGraph->isHidden());
+    EXPECT_EQ(w.fraGraphGrid1->pgcGraphGrid->currentWidget(), w.fraGraphGrid1->tshTable);
+    EXPECT_TRUE(w.fraGraphGrid1->bbtDeleteRun->isEnabled());
+    EXPECT_EQ(Status(0), "F3 Graph");
+    EXPECT_EQ(w.fraGraphGrid1->stgIrrigationRuns->Cells(3, 0), "2");
+    EXPECT_TRUE(w.mniN4Mindepth->isChecked());  // the last run's mode
+    QTest::mouseClick(w.fraGraphGrid1->bbtClose, Qt::LeftButton);
+    Calculate(w);
+    dialogs.Clear();
+    PressKey(w, Qt::Key_F4);
+    ASSERT_EQ(dialogs.Texts().size(), 1u);
+    EXPECT_EQ(dialogs.Texts()[0], "Append to \r\n" + Path("field.rlx") + " ?");
+    EXPECT_EQ(RunCount(Path("field.rlx")), 3);
+}
+
+TEST_F(StoringRuns, AppendingToAFileWithOtherUnitsIsRefusedAndKeepsTheRun)
+{
+    {
+        TfrmDesignWindow &w = Open(imBasin);
+        Calculate(w);
+        dialogs.ScriptFileName(Path("litres.pdx"));
+        PressKey(w, Qt::Key_F4);
+    }
+    const std::string before = Bytes(Path("litres.pdx"));
+    TfrmDesignWindow &w = Open(imBasin);
+    ClickMenu(w, {"mniUnits", "mniFlowrate", "mniUSgallonsperminute"});
+    Calculate(w);
+    dialogs.Clear();
+    dialogs.ScriptFileName(Path("litres.pdx"));
+    AnswerAppendReplace(&TfrmAppendReplace::btnAppend);
+    PressKey(w, Qt::Key_F4);
+    EXPECT_EQ(Bytes(Path("litres.pdx")), before);
+    EXPECT_NE(std::find(dialogs.Texts().begin(), dialogs.Texts().end(),
+                        "Cannot save run, units differ from the units in the file"),
+              dialogs.Texts().end());
+    // Nothing calculated is lost: the run stays unsaved and F4 stays on.
+    EXPECT_FALSE(Run().Saved());
+    EXPECT_TRUE(w.SaveEnabled());
+    EXPECT_TRUE(w.bbtSaveRun->isEnabled());
+    EXPECT_EQ(w.DataSet()->FileName(), "");
+}
+
+TEST_F(StoringRuns, AFailedSaveKeepsTheRunUnsavedAndF4On)
+{
+    TfrmDesignWindow &w = Open(imBorder);
+    Calculate(w);
+    dialogs.ScriptFileName(Path("no/such/folder/x.svx"));
+    PressKey(w, Qt::Key_F4);
+    ASSERT_FALSE(dialogs.Messages().empty());
+    EXPECT_EQ(dialogs.Texts()[0].substr(0, 19), "Unable to open File");
+    EXPECT_FALSE(Run().Saved());
+    EXPECT_TRUE(w.SaveEnabled());
+    EXPECT_TRUE(w.bbtSaveRun->isEnabled());
+    EXPECT_EQ(w.DataSet()->FileName(), "");
+    EXPECT_EQ(Status(0), "F3 Graph   F4 Save");
+}
+
+TEST_F(StoringRuns, DeleteRunRemovesTheRunOfTheSelectedColumnAndRewritesTheFile)
+{
+    {
+        TfrmDesignWindow &w = Open(imBasin);
+        Calculate(w);
+        dialogs.ScriptFileName(Path("three.pdx"));
+        PressKey(w, Qt::Key_F4);
+        for (double flow : {50.0, 60.0}) {
+            ClickMenu(w, {"mniCalculation", "mniN3Cutofftime"});
+            TypeInto(*w.fraDecisionVariables1->Edit(1), std::to_string(int(flow)));
+            PressKey(w, Qt::Key_F2);
+            PressKey(w, Qt::Key_F4);
+        }
+        ASSERT_EQ(RunCount(Path("three.pdx")), 3);
+    }
+    TfrmDesignWindow &w = Open(imBasin);
+    dialogs.ScriptFileName(Path("three.pdx"));
+    ClickMenu(w, {"mniFiles", "mniView"});
+    TStringGrid *grid = w.fraGraphGrid1->stgIrrigationRuns;
+    // The units column deletes nothing.
+    SelectColumn(w, 1);
+    QTest::mouseClick(w.fraGraphGrid1->bbtDeleteRun, Qt::LeftButton);
+    EXPECT_EQ(RunCount(Path("three.pdx")), 3);
+    EXPECT_EQ(w.DataSet()->CurrentRun(), 0);
+    // Column 3 holds run 2.
+    SelectColumn(w, 3);
+    dialogs.Clear();
+    QTest::mouseClick(w.fraGraphGrid1->bbtDeleteRun, Qt::LeftButton);
+    EXPECT_EQ(dialogs.Texts(), (std::vector<std::string>{"Table will be automatically saved"}));
+    EXPECT_EQ(RunCount(Path("three.pdx")), 2);
+    EXPECT_EQ(grid->Cells(3, 0), "2");
+    EXPECT_EQ(w.DataSet()->GetRunByNumber(2)->GetParameters()->FindParameter("FlowRate")->GetValue(), 60);
+
+    // A run the table skips: the column after it belongs to the run named at its head.
+    w.DataSet()->GetRunByNumber(1)->SetCalculated(false);
+    w.Formatter()->FillRunTable();
+    ASSERT_EQ(grid->Cells(2, 0), "2");
+    SelectColumn(w, 2);
+    QTest::mouseClick(w.fraGraphGrid1->pgcGraphGrid->tabBar(), Qt::LeftButton, {},
+                      w.fraGraphGrid1->pgcGraphGrid->tabBar()->tabRect(0).center());
+    EXPECT_NE(w.fraGraphGrid1->chrtTimes->Title().find("run number : 2"), std::string::npos);
+    QTest::mouseClick(w.fraGraphGrid1->pgcGraphGrid->tabBar(), Qt::LeftButton, {},
+                      w.fraGraphGrid1->pgcGraphGrid->tabBar()->tabRect(1).center());
+    SelectColumn(w, 2);
+    QTest::mouseClick(w.fraGraphGrid1->bbtDeleteRun, Qt::LeftButton);
+    ASSERT_EQ(w.DataSet()->GetRunCount(), 1);
+    EXPECT_EQ(w.DataSet()->GetRunByNumber(1)->GetParameters()->FindParameter("FlowRate")->GetValue(), 40);
+    // The last run is never deleted.
+    w.DataSet()->GetRunByNumber(1)->SetCalculated(true);
+    w.Formatter()->FillRunTable();
+    SelectColumn(w, 2);
+    QTest::mouseClick(w.fraGraphGrid1->bbtDeleteRun, Qt::LeftButton);
+    EXPECT_EQ(w.DataSet()->GetRunCount(), 1);
+    EXPECT_EQ(RunCount(Path("three.pdx")), 1);
+}
+
+TEST_F(StoringRuns, LoadRestoresTheMenusFromTheLastRun)
+{
+    {
+        TfrmDesignWindow &w = Open(imFurrow);
+        ClickMenu(w, {"mniParameters", "mniParametersInfiltration", "mniFieldData"});
+        ClickMenu(w, {"mniParameters", "mniGeometry", "mniSigma_Tau"});
+        ClickMenu(w, {"mniOperation", "mniTailwaterReuse"});
+        ClickMenu(w, {"mniUnits", "mniTime", "mnihours"});
+        Calculate(w, "mniN2Dimensions");
+        dialogs.ScriptFileName(Path("trial.rlx"));
+        PressKey(w, Qt::Key_F4);
+        ASSERT_TRUE(Run().Saved());
+    }
+    TfrmDesignWindow &w = Open(imFurrow);
+    dialogs.ScriptFileName(Path("trial.rlx"));
+    ClickMenu(w, {"mniFiles", "mniLoad"});
+    EXPECT_TRUE(w.mniFieldData->isChecked());
+    EXPECT_TRUE(w.mniSigma_Tau->isChecked());
+    EXPECT_TRUE(w.mniTailwaterReuse->isChecked());
+    EXPECT_TRUE(w.mnihours->isChecked());
+    EXPECT_TRUE(w.mniN2Dimensions->isChecked());
+    // Load goes on calculating: a new run from the file's last one, on its input screen.
+    EXPECT_FALSE(w.grbFieldParameters->isHidden());
+    EXPECT_EQ(w.DataSet()->CurrentRun(), 2);
+    EXPECT_EQ(w.FieldParameters()->Count(), 15);
+}
+
+TEST_F(StoringRuns, AFileThatDoesNotLoadChangesNothing)
+{
+    TfrmDesignWindow &w = Open(imBorder);
+    Calculate(w);
+    dialogs.ScriptFileName(Path("good.svx"));
+    PressKey(w, Qt::Key_F4);
+    ClickMenu(w, {"mniUnits", "mniFlowrate", "mniUSgallonsperminute"});
+    ClickMenu(w, {"mniCalculation", "mniN2Dimensions"});
+    std::ofstream(Path("broken.svx")) << "not a run file\r\n";
+    for (const char *item : {"mniView", "mniLoad"}) {
+        SCOPED_TRACE(item);
+        dialogs.ScriptFileName(Path("broken.svx"));
+        ClickMenu(w, {"mniFiles", item});
+        EXPECT_EQ(w.DataSet()->FileName(), Path("good.svx"));
+        EXPECT_TRUE(w.mniUSgallonsperminute->isChecked());
+        EXPECT_TRUE(w.mniN2Dimensions->isChecked());
+        EXPECT_TRUE(w.sbxGraph->isHidden());
+    }
+}
