@@ -286,6 +286,8 @@ void TfrmDesignWindow::ConnectHandlers()
     onButton(fraGraphGrid1->btbtnPrintTimeChart, &TfrmDesignWindow::fraGraphGrid1btbtnPrintTimeChartClick);
     onButton(fraGraphGrid1->btbtnCopyTimeChart, &TfrmDesignWindow::fraGraphGrid1btbtnCopyTimeChartClick);
     onButton(fraGraphGrid1->bbtDeleteRun, &TfrmDesignWindow::fraGraphGrid1bbtDeleteRunClick);
+    connect(fraInfo1, &TfraInfo::stgInformationSelectCell, this,
+            [this](int col, int row) { Step([this, col, row] { fraInfo1stgInformationSelectCell(col, row); }); });
     connect(fraGraphGrid1, &TfraGraphGrid::pgcGraphGridChange, this,
             [this] { Step([this] { fraGraphGrid1pgcGraphGridChange(); }); });
     FKeyHook = new TEventHook([this](QObject *watched, QEvent *event) { return ApplicationKey(watched, event); },
@@ -445,7 +447,6 @@ void TfrmDesignWindow::RadioGroupCalculationClick(QAction *Sender)
     CalculationClick();
 }
 
-void TfrmDesignWindow::ShowInformation() {}
 
 void TfrmDesignWindow::FormKeyUp(int Key)
 {

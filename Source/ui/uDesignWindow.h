@@ -95,8 +95,9 @@ public:
     void fraGraphGrid1bbtDeleteRunClick();
     void fraGraphGrid1pgcGraphGridChange();
 
-    // The reference table of the focused field edit.
-    virtual void ShowInformation();
+    // The reference table of the focused field edit, and a row picked from it.
+    void ShowInformation();
+    void fraInfo1stgInformationSelectCell(int ACol, int ARow);
     // The enter and exit handlers of the input edits: remember the text an edit had, and
     // validate what was typed when it is left.
     void fraDecisionVariables1Edit1Enter(QLineEdit *Sender);
@@ -252,7 +253,10 @@ protected:
     // The value an item stands for: its unit kind, or its option number.
     static int ItemValue(const QAction *item);
     // Whether F1 opens a reference table in this row of the field frame.
-    virtual bool HasInfoTable(int fieldRow) const = 0;
+    bool HasInfoTable(int fieldRow) const;
+    // The field row that holds "SCS #" where it moves with the options (the furrow's); 0
+    // where it does not.
+    virtual int SCSRow() const;
     // Whether the displayed "SCS #" is one the module accepts.
     virtual bool IsValidSCSNumber(double number) = 0;
 

@@ -84,11 +84,6 @@ void TfrmPondix::UpdateInfiltration()
     run->SetKostiakovParameters(CheckedKind(FDepthGroup, ukMM), CheckedKind(FTimeGroup, ukMinutes));
 }
 
-bool TfrmPondix::HasInfoTable(int fieldRow) const
-{
-    // The intake families, time-rated families or Kostiakov coefficients, and the n-values.
-    return fieldRow == 1 || fieldRow == 2 || (fieldRow == 3 && mniKostiakovequation->isChecked());
-}
 
 bool TfrmPondix::IsValidSCSNumber(double number)
 {

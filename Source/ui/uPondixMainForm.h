@@ -14,7 +14,6 @@ public:
     void RadioGroupInfiltrationClick(QAction *Sender) override;
     void ApplyUnitSelection() override;
     void UpdateInfiltration() override;
-    bool HasInfoTable(int fieldRow) const override;
     bool IsValidSCSNumber(double number) override;
 };
 

@@ -52,12 +52,6 @@ int TfrmRillox::SCSRow() const
     return mniTriangular->isChecked() ? 7 : 8;
 }
 
-bool TfrmRillox::HasInfoTable(int fieldRow) const
-{
-    // Row 3 holds the flow resistance in every furrow screen; the n-values belong to it as
-    // in the other windows.
-    return fieldRow == 3 || fieldRow == SCSRow();
-}
 
 bool TfrmRillox::IsValidSCSNumber(double number)
 {

@@ -13,10 +13,9 @@ public:
     void RadioGroupClick(QAction *Sender) override;
     void ApplyUnitSelection() override;
     void UpdateInfiltration() override;
-    bool HasInfoTable(int fieldRow) const override;
     bool IsValidSCSNumber(double number) override;
     // The field row that holds "SCS #" on the screen of the checked options; 0 without one.
-    int SCSRow() const;
+    int SCSRow() const override;
 };
 
 #endif

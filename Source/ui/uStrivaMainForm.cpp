@@ -35,12 +35,6 @@ void TfrmStriva::ApplyUnitSelection()
 
 void TfrmStriva::UpdateInfiltration() { UpdateSlopingFieldInfiltration(); }
 
-bool TfrmStriva::HasInfoTable(int fieldRow) const
-{
-    if (mniModifiedSCSfamilies->isChecked())
-        return fieldRow == 1 || fieldRow == 2;
-    return fieldRow == 4;
-}
 
 bool TfrmStriva::IsValidSCSNumber(double number)
 {

@@ -12,7 +12,6 @@ public:
     void RadioGroupClick(QAction *Sender) override;
     void ApplyUnitSelection() override;
     void UpdateInfiltration() override;
-    bool HasInfoTable(int fieldRow) const override;
     bool IsValidSCSNumber(double number) override;
 };
 

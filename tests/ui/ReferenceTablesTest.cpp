@@ -1,0 +1,148 @@
+// F1 in a field edit: the reference table that belongs to it in the checked units, and a
+// picked row copied into the edits; F1 on a menu item and Files > Help.
+#include "UiDriver.h"
+
+#include "FixedStringGrid.h"
+#include "FrameFieldParameters.h"
+#include "FrameInfo.h"
+#include "HelpRecorder.h"
+#include "HelpSystem.h"
+#include "ExecutableFolder.h"
+#include "uIrrigationDataSet.h"
+
+#include <QGroupBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+
+namespace {
+
+class ReferenceTables : public UiFixture {
+protected:
+    // F1 in the field edit of a row, as the user presses it there.
+    void F1In(TfrmDesignWindow &w, int row)
+    {
+        QTest::mouseClick(w.fraFieldParameters1->Edit(row), Qt::LeftButton);
+        PressKey(w, Qt::Key_F1);
+    }
+    // A click on a data row of the information table.
+    void Pick(TfrmDesignWindow &w, int row)
+    {
+        TStringGrid *grid = w.fraInfo1->stgInformation;
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                          grid->visualRect(grid->model()->index(row, 0)).center());
+    }
+    std::string Cell(TfrmDesignWindow &w, int col, int row) { return w.fraInfo1->stgInformation->Cells(col, row); }
+    std::string Edit(TfrmDesignWindow &w, int row)
+    {
+        return w.fraFieldParameters1->Edit(row)->text().toStdString();
+    }
+};
+
+}  // namespace
+
+TEST_F(ReferenceTables, TheTimeRatedTableFollowsTheUnitsAndAPickFillsT100)
+{
+    TfrmDesignWindow &w = Open(imBasin);
+    ClickMenu(w, {"mniInfiltration", "mniTimeratedfamilies"});
+    ClickMenu(w, {"mniUnits", "mniTime", "mnihours"});
+    ClickMenu(w, {"mniUnits", "mniDepth", "mnicentimeters"});
+    ClickMenu(w, {"mniCalculation", "mniN3Cutofftime"});
+    F1In(w, 1);
+    ASSERT_FALSE(w.grbExtraInformation->isHidden());
+    EXPECT_EQ(w.grbExtraInformation->title(), " Time-rated families ");
+    EXPECT_EQ(Cell(w, 0, 1), "T100(hr)");
+    EXPECT_EQ(Cell(w, 2, 1), "k(cm/hr^A)");  // index 25
+    EXPECT_EQ(w.grbExtraInformation->y(), w.grbFieldParameters->y() + w.grbFieldParameters->height() + 10);
+    EXPECT_EQ(w.grbExtraInformation->height(), 240);
+    EXPECT_EQ(w.InfoShown(), (std::array<bool, 3>{true, false, false}));
+    Pick(w, 5);
+    EXPECT_EQ(Edit(w, 1), "4");
+    EXPECT_NEAR(Parameter("TimeRatedT100").GetValue(), 240, 1e-9);  // validated into minutes
+}
+
+TEST_F(ReferenceTables, AKostiakovPickWritesBothAAndK)
+{
+    TfrmDesignWindow &w = Open(imBasin);
+    ClickMenu(w, {"mniInfiltration", "mniKostiakovequation"});
+    ClickMenu(w, {"mniUnits", "mniDepth", "mnicentimeters"});
+    ClickMenu(w, {"mniCalculation", "mniN3Cutofftime"});
+    F1In(w, 2);
+    EXPECT_EQ(Cell(w, 1, 0), "k (cm/min^A)");  // index 32
+    EXPECT_EQ(w.InfoShown(), (std::array<bool, 3>{false, true, false}));
+    Pick(w, 5);
+    EXPECT_EQ(Edit(w, 1), "0.718");
+    EXPECT_EQ(Edit(w, 2), "0.36");  // 3.56 / 10 with two decimals
+    EXPECT_DOUBLE_EQ(Parameter("KostiakovA").GetValue(), 0.718);
+}
+
+TEST_F(ReferenceTables, OnlyTheFieldsWithATableOpenOne)
+{
+    struct Case {
+        TIrrigationModule module;
+        std::vector<const char *> path;  // an option to check first, if any
+        int row;
+        const char *caption;  // nullptr: the box stays hidden
+        const char *firstCell;
+    };
+    const Case cases[] = {
+        {imBorder, {"mniInfiltration", "mniKostiakovequation"}, 1, nullptr, ""},
+        {imBorder, {"mniInfiltration", "mniKostiakovequation"}, 4, " Flow resistance (Rec. n-values) ", "n-values"},
+        {imBorder, {}, 1, " SCS Intake families ", "Family #"},
+        {imFurrow, {"mniParameters", "mniGeometry", "mniCrossSection", "mniParabolic"}, 8, " SCS Intake families ",
+         "Family #"},
+        {imFurrow, {"mniParameters", "mniGeometry", "mniCrossSection", "mniParabolic"}, 7, nullptr, ""},
+        {imFurrow, {}, 3, " Flow resistance (Rec. n-values) ", "n-values"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::to_string(c.module) + " row " + std::to_string(c.row));
+        TfrmDesignWindow &w = Open(c.module);
+        if (c.path.size() == 2)
+            ClickMenu(w, {c.path[0], c.path[1]});
+        else if (c.path.size() == 4)
+            ClickMenu(w, {c.path[0], c.path[1], c.path[2], c.path[3]});
+        ClickMenu(w, {"mniCalculation", "mniN4Mindepth"});
+        F1In(w, c.row);
+        EXPECT_EQ(w.grbExtraInformation->isHidden(), c.caption == nullptr);
+        if (c.caption) {
+            EXPECT_EQ(w.grbExtraInformation->title().toStdString(), c.caption);
+            EXPECT_EQ(Cell(w, 0, c.firstCell == std::string("n-values") ? 1 : 0), c.firstCell);
+        }
+    }
+}
+
+TEST_F(ReferenceTables, APickGoesIntoTheRowThatOwnsTheTable)
+{
+    TfrmDesignWindow &w = Open(imFurrow);
+    ClickMenu(w, {"mniParameters", "mniGeometry", "mniCrossSection", "mniParabolic"});
+    ClickMenu(w, {"mniCalculation", "mniN4Mindepth"});
+    F1In(w, 8);
+    Pick(w, 5);
+    EXPECT_EQ(Edit(w, 8), "0.25");
+    EXPECT_DOUBLE_EQ(Parameter("SCS #").GetValue(), 0.25);
+    F1In(w, 3);
+    Pick(w, 3);
+    EXPECT_EQ(Edit(w, 3), "0.10");
+    EXPECT_DOUBLE_EQ(Parameter("Flowresistance").GetValue(), 0.1);
+    // Typing into an edit closes the table.
+    QTest::mouseClick(w.fraFieldParameters1->Edit(1), Qt::LeftButton);
+    EXPECT_TRUE(w.grbExtraInformation->isHidden());
+}
+
+TEST_F(ReferenceTables, F1OnAMenuItemOpensItsHelpAndFilesHelpTheContents)
+{
+    HelpRecorder help;
+    HelpSystem::SetFileName(ExecutableFolder() + "IRRIKAHELP.HLP");
+    TfrmDesignWindow &w = Open(imBorder);
+    QTest::mouseClick(w.menuBar(), Qt::LeftButton, {}, w.menuBar()->actionGeometry(w.mniCalculation).center());
+    QMenu *menu = w.mniCalculation->menu();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return menu->isVisible(); }));
+    QTest::mouseMove(menu, menu->actionGeometry(w.mniN2Dimensions).center());
+    QTest::keyClick(menu, Qt::Key_F1);
+    QTest::keyClick(menu, Qt::Key_Escape);
+    ClickMenu(w, {"mniFiles", "Help1"});
+    ASSERT_EQ(help.Requests().size(), 2u);
+    EXPECT_EQ(help.Requests()[0].context, 2320);
+    EXPECT_EQ(help.Requests()[1].topic, "Contents");
+    HelpSystem::SetFileName("");
+}
