@@ -103,7 +103,7 @@ class Session:
             raise Failure("%s failed: %s" % (" ".join(command), result.stderr.strip()))
         return result
 
-    def wait(self, condition, what, seconds=15):
+    def wait(self, condition, what, seconds=30):
         end = time.time() + seconds
         while time.time() < end:
             if condition():
@@ -263,6 +263,8 @@ def main():
     try:
         work = tempfile.mkdtemp(prefix="irrika-e2e-work-")
         program = session.program(work)
+        # A program built with the sanitizers, with other tests running, takes its time.
+        session.wait(lambda: session.window("Surface Irrigation Models") is not None, "the launcher", 120)
         launcher = session.wait_window("Surface Irrigation Models")
         session.wait_window("About IRRIKA")
         session.screenshot("about")
