@@ -251,6 +251,63 @@ def design_window_round(session, launcher, button_x, title, mode_key, edit_text)
     print("ok   %s closed" % title)
 
 
+def run_count(path):
+    """The number of runs a run file announces on its third line."""
+    with open(path, "rb") as f:
+        lines = f.read().split(b"\r\n")
+    return int(lines[2]) if len(lines) > 2 and lines[2].strip() else -1
+
+
+def store_view_delete(session, launcher, work):
+    """Saves two runs through the real save dialog, views the file and deletes a run."""
+    x, y, _w, _h = session.geometry(launcher)
+    session.click(x + 57, y + 45)
+    window = session.wait_window("Pondix")
+    wx, wy, ww, wh = session.geometry(window)
+    path = os.path.join(work, "plan.pdx")
+
+    session.key("alt+c", "3")
+    session.key("F2")
+    session.key("F4")
+    session.wait_window("Save calculated irrigations")
+    session.screenshot("save-dialog")
+    session.key("ctrl+a")
+    session.type(os.path.join(work, "plan.txt"))  # the module's extension replaces this one
+    session.key("Return")
+    session.wait(lambda: os.path.exists(path), "the saved run file")
+    check(run_count(path) == 1, "F4 writes the run into a new run file")
+
+    session.key("alt+c", "3")
+    session.key("F2")
+    session.key("F4")
+    session.wait_window("Irrika")  # "Append to ... ?"
+    session.screenshot("append-question")
+    session.key("Return")
+    session.wait(lambda: run_count(path) == 2, "the second run in the file")
+    check(run_count(path) == 2 and not os.path.exists(os.path.join(work, "plan.txt")),
+          "Yes writes the next run into the same file")
+
+    session.key("alt+f", "v")
+    session.wait_window("Open")
+    session.key("ctrl+a")
+    session.type(path)
+    session.key("Return")
+    table = session.screen_when("file-view", lambda s: white(s, wx + 420, wy + 200, wx + 1200, wy + 600) > 2000)
+    check(white(table, wx + 420, wy + 200, wx + 1200, wy + 600) > 2000, "View shows the runs table")
+
+    # The column of run 2, in its first data row.
+    session.click(wx + 360, wy + 132)
+    session.key("alt+d")
+    session.wait_window("Irrika")  # "Table will be automatically saved"
+    session.key("Return")
+    session.wait(lambda: run_count(path) == 1, "the file rewritten without run 2")
+    check(run_count(path) == 1, "Delete Run removes the run and rewrites the file")
+    session.screenshot("after-delete")
+
+    session.key("alt+q")
+    session.wait_gone("Pondix")
+
+
 def main():
     bin_folder = os.path.abspath(sys.argv[1])
     shots = sys.argv[2] if len(sys.argv) > 2 else tempfile.mkdtemp(prefix="irrika-e2e-")
@@ -279,6 +336,7 @@ def main():
         design_window_round(session, launcher, 57, "Pondix", "4", "60")
         design_window_round(session, launcher, 145, "Striva", "3", "30")
         design_window_round(session, launcher, 233, "Rillox", "4", "1.2")
+        store_view_delete(session, launcher, work)
 
         session.key("Escape")
         program.wait(10)
