@@ -75,6 +75,11 @@ class Session:
         self.display = ":%d" % (100 + os.getpid() % 400)
         self.env = dict(os.environ, DISPLAY=self.display)
         self.env.pop("QT_QPA_PLATFORM", None)
+        # Under the sanitizers: the X keyboard library hands strndup text without a final
+        # zero, which the strict string check takes for an overflow; the bound holds.
+        if "ASAN_OPTIONS" in self.env:
+            self.env["ASAN_OPTIONS"] = self.env["ASAN_OPTIONS"].replace("strict_string_checks=1",
+                                                                        "strict_string_checks=0")
         self.processes = []
         self.count = 0
 
