@@ -269,6 +269,9 @@ protected:
     // Border and furrow: the intake family of "SCS #", and k re-expressed in the depth and
     // time units the menus ask for.
     void UpdateSlopingFieldInfiltration();
+    // Border and furrow: flow, length with the slopes, depth and time end in the checked
+    // units.
+    void RepointSlopingFieldUnits(TIrrigationRun &run);
     // The top-level menus whose items the module windows add (nullptr where a module has
     // no such menu).
     QMenu *FOperationMenu = nullptr;

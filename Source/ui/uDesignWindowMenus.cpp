@@ -250,6 +250,16 @@ TUnitKind TfrmDesignWindow::CheckedKind(const TRadioMenuGroup &group, TUnitKind 
     return checked ? static_cast<TUnitKind>(ItemValue(checked)) : none;
 }
 
+void TfrmDesignWindow::RepointSlopingFieldUnits(TIrrigationRun &run)
+{
+    const TUnitKind length = CheckedKind(FLengthGroup, ukMeters);
+    RepointKinds(run, GroupKinds(FFlowGroup), CheckedKind(FFlowGroup, ukLS_1));
+    RepointKinds(run, GroupKinds(FLengthGroup), length);
+    RepointKinds(run, {ukMM_1, ukFTFT_1}, length == ukFeet ? ukFTFT_1 : ukMM_1);
+    RepointKinds(run, GroupKinds(FDepthGroup), CheckedKind(FDepthGroup, ukMM));
+    RepointKinds(run, GroupKinds(FTimeGroup), CheckedKind(FTimeGroup, ukMinutes));
+}
+
 void TfrmDesignWindow::UpdateSlopingFieldInfiltration()
 {
     TIrrigationRun *run = CurrentRun();

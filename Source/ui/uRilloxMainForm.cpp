@@ -31,13 +31,9 @@ void TfrmRillox::ApplyUnitSelection()
     const TUnitKind length = CheckedKind(FLengthGroup, ukMeters);
     const TUnitKind depth = CheckedKind(FDepthGroup, ukMM);
     const TUnitKind time = CheckedKind(FTimeGroup, ukMinutes);
-    RepointKinds(*run, GroupKinds(FFlowGroup), CheckedKind(FFlowGroup, ukLS_1));
-    RepointKinds(*run, GroupKinds(FLengthGroup), length);
-    RepointKinds(*run, {ukMM_1, ukFTFT_1}, length == ukFeet ? ukFTFT_1 : ukMM_1);
+    RepointSlopingFieldUnits(*run);
     MoveShapeCoefficients(*run, length == ukFeet);
     RepointKinds(*run, VelocityKinds(), VelocityKind(length, time));
-    RepointKinds(*run, GroupKinds(FDepthGroup), depth);
-    RepointKinds(*run, GroupKinds(FTimeGroup), time);
     RepointKinds(*run, AmountRateKinds(), RateKind(depth, time));
 }
 

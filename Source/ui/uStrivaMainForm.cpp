@@ -21,16 +21,10 @@ void TfrmStriva::ApplyUnitSelection()
     if (!run)
         return;
     // Every parameter of a group ends in the checked unit, also those of a run made since the
-    // last switch; slopes follow the length, intake rates the depth and the time.
-    const TUnitKind length = CheckedKind(FLengthGroup, ukMeters);
-    const TUnitKind depth = CheckedKind(FDepthGroup, ukMM);
-    const TUnitKind time = CheckedKind(FTimeGroup, ukMinutes);
-    RepointKinds(*run, GroupKinds(FFlowGroup), CheckedKind(FFlowGroup, ukLS_1));
-    RepointKinds(*run, GroupKinds(FLengthGroup), length);
-    RepointKinds(*run, {ukMM_1, ukFTFT_1}, length == ukFeet ? ukFTFT_1 : ukMM_1);
-    RepointKinds(*run, GroupKinds(FDepthGroup), depth);
-    RepointKinds(*run, GroupKinds(FTimeGroup), time);
-    RepointKinds(*run, DepthRateKinds(), RateKind(depth, time));
+    // last switch; intake rates follow the depth and the time.
+    RepointSlopingFieldUnits(*run);
+    RepointKinds(*run, DepthRateKinds(),
+                 RateKind(CheckedKind(FDepthGroup, ukMM), CheckedKind(FTimeGroup, ukMinutes)));
 }
 
 void TfrmStriva::UpdateInfiltration() { UpdateSlopingFieldInfiltration(); }

@@ -28,14 +28,6 @@
 
 namespace {
 
-std::string Bytes(const std::string &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-
 class GraphView : public UiFixture {
 protected:
     std::string Path(const std::string &name) const { return folder.path().toStdString() + "/" + name; }
@@ -93,7 +85,7 @@ TEST_F(GraphView, ExportWritesThePictureTheFilterAsksFor)
     EXPECT_FALSE(bitmap.isNull());
     EXPECT_EQ(bitmap.width(), w.fraGraphGrid1->chrtTimes->width());
     EXPECT_FALSE(JpegDecoder::DecodeFile(Path("b.jpg")).isNull());
-    const std::string metafile = Bytes(Path("c.WMF"));
+    const std::string metafile = FileBytes(Path("c.WMF"));
     ASSERT_GE(metafile.size(), 4u);
     EXPECT_EQ(metafile.substr(0, 4), std::string("\xD7\xCD\xC6\x9A", 4));  // placeable metafile key
     EXPECT_FALSE(QFile::exists(QString::fromStdString(Path("a.png"))));
@@ -120,7 +112,7 @@ TEST_F(GraphView, TheTableExportsAsTextOrWorkbookAndTheRunFileStays)
     EXPECT_EQ(request.filters, (std::vector<std::string>{"Excel files (*.xls)", "ASCII files (*.txt)"}));
     EXPECT_EQ(request.fileName, "runs");  // the run file without folder and extension
     // The text lines are the table's rows, cells separated by ';'.
-    std::istringstream text(Bytes(Path("table.txt")));
+    std::istringstream text(FileBytes(Path("table.txt")));
     std::string line;
     ASSERT_TRUE(std::getline(text, line));
     TStringGrid *grid = w.fraGraphGrid1->stgIrrigationRuns;

@@ -26,18 +26,10 @@
 
 namespace {
 
-std::string Bytes(const std::string &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-
 // The run count a run file announces on its third line.
 int RunCount(const std::string &path)
 {
-    std::istringstream in(Bytes(path));
+    std::istringstream in(FileBytes(path));
     std::string line;
     for (int i = 0; i < 3 && std::getline(in, line); ++i) {
     }
@@ -136,7 +128,7 @@ TEST_F(StoringRuns, CancelInTheAppendOrReplaceDialogForgetsTheFileName)
     dialogs.ScriptFileName(Path("there.svx"));
     AnswerAppendReplace(&TfrmAppendReplace::btnCancel);
     PressKey(w, Qt::Key_F4);
-    EXPECT_EQ(Bytes(Path("there.svx")), "someone else's");
+    EXPECT_EQ(FileBytes(Path("there.svx")), "someone else's");
     EXPECT_EQ(w.DataSet()->FileName(), "");
     EXPECT_FALSE(Run().Saved());
     // No file name: the next F4 asks no question and opens the dialog again.
@@ -183,7 +175,7 @@ TEST_F(StoringRuns, AppendingToAFileWithOtherUnitsIsRefusedAndKeepsTheRun)
         dialogs.ScriptFileName(Path("litres.pdx"));
         PressKey(w, Qt::Key_F4);
     }
-    const std::string before = Bytes(Path("litres.pdx"));
+    const std::string before = FileBytes(Path("litres.pdx"));
     TfrmDesignWindow &w = Open(imBasin);
     ClickMenu(w, {"mniUnits", "mniFlowrate", "mniUSgallonsperminute"});
     Calculate(w);
@@ -191,7 +183,7 @@ TEST_F(StoringRuns, AppendingToAFileWithOtherUnitsIsRefusedAndKeepsTheRun)
     dialogs.ScriptFileName(Path("litres.pdx"));
     AnswerAppendReplace(&TfrmAppendReplace::btnAppend);
     PressKey(w, Qt::Key_F4);
-    EXPECT_EQ(Bytes(Path("litres.pdx")), before);
+    EXPECT_EQ(FileBytes(Path("litres.pdx")), before);
     EXPECT_NE(std::find(dialogs.Texts().begin(), dialogs.Texts().end(),
                         "Cannot save run, units differ from the units in the file"),
               dialogs.Texts().end());

@@ -17,6 +17,9 @@
 #include <QMenuBar>
 #include <QTest>
 
+#include <fstream>
+#include <sstream>
+
 void ClickMenu(QMainWindow &window, std::initializer_list<const char *> path)
 {
     QMenuBar *bar = window.menuBar();
@@ -71,6 +74,14 @@ void RepeatKey(QWidget &window, int key, int repeats)
     }
     QKeyEvent last(QEvent::KeyRelease, key, Qt::NoModifier);
     QApplication::sendEvent(target, &last);
+}
+
+std::string FileBytes(const std::string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
 }
 
 void RightClick(QWidget &widget, QPoint at) { QTest::mouseClick(&widget, Qt::RightButton, {}, at); }

@@ -36,6 +36,8 @@ void RightClick(QWidget &widget, QPoint at = QPoint(2, 2));
 // Click into an edit, select its text and type over it.
 void TypeInto(QLineEdit &edit, const std::string &text);
 QWidget *KeyTarget(QWidget &window);
+// The bytes of a file the program wrote; empty when there is none.
+std::string FileBytes(const std::string &path);
 
 class UiFixture : public ::testing::Test {
 protected:
