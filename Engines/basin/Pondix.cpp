@@ -2,9 +2,7 @@
 // family coefficient k (mm per min^A) divided by 60^A, that is k for time in seconds.
 // Internally: m3/min, m, m, min.
 
-#include "Advance.h"
 #include "EngineCall.h"
-#include "Gauss.h"
 #include "LevelBasin.h"
 #include "Performance.h"
 #include "Roots.h"
@@ -20,10 +18,14 @@ namespace {
 const int kAdvanceFails = 1;   // the front stalls: more flow, smaller basin
 const int kModeFails = 2;      // no design or evaluation within the basin's limits
 
-// Design criterion of modes 1 and 2: the advance takes a quarter of the opportunity time
-// the required depth needs, so the far end gets its depth while the inlet gets at most
-// about a quarter more time.
+// Design criterion of modes 1 and 2: the front reaches the end, with or without the inflow
+// still running, in a quarter of the opportunity time the required depth needs; the cutoff
+// then gives the far end its depth. Where no inflow (mode 1) or length (mode 2) within the
+// limits meets the criterion, the design within the limits that comes closest to it.
 const double kDesignAdvanceRatio = 0.25;
+// The length-width ratio of the basin module: mode 2's width follows the length by it when
+// the record gives none.
+const double kLengthWidthRatio = 1.5;
 
 // Search limits: the basin module's parameter limits (l/s, m, m, min).
 const double kFlowMin = 5, kFlowMax = 600;
@@ -37,42 +39,38 @@ struct Basin {
     double width;   // m
     double manningN;
     KostiakovLewis z;  // metres
+
+    LevelBasinField field() const { return {flow / width, length, manningN, z}; }
 };
 
-struct BasinRun {
-    Advance advance;
+// One irrigation: the front reaches the end, the pond stands until all water applied has
+// infiltrated (the depletion time) and then recedes at once.
+struct Irrigation {
+    Trajectory advance;
     double cutoff = 0;
-    double depletion = 0;  // the pond is gone everywhere at once
+    double depletion = 0;
 };
-
-Advance basinAdvance(const Basin &b)
-{
-    AdvanceProblem pb;
-    pb.inflow = b.flow / b.width;
-    pb.storageCoeff = levelBasinStorageCoeff(pb.inflow, b.manningN);
-    pb.storageExp = kLevelBasinStorageExp;
-    pb.z = b.z;
-    return solveAdvance(pb, b.length);
-}
-
-// Volume per unit width infiltrated by time t along the wetted basin.
-double infiltratedVolume(const Basin &b, const Advance &adv, double t)
-{
-    return integrate([&](double x) { return b.z.depth(t - adv.time(x)); }, 0.0, b.length);
-}
-
-// Depletion time: the water applied until cutoff has all infiltrated.
-std::optional<double> depletionTime(const Basin &b, const Advance &adv, double cutoff)
-{
-    const double applied = b.flow / b.width * cutoff;
-    auto balance = [&](double t) { return infiltratedVolume(b, adv, t) - applied; };
-    return findRootAbove(balance, cutoff, 2.0 * cutoff, kMaxOpportunityTime);
-}
 
 double toFlow(double litresPerSecond) { return litresPerSecond * 0.06; }
 double toLitresPerSecond(double flow) { return flow / 0.06; }
 
-void writeResults(TIrrikaInfoRecord &r, const Basin &b, const BasinRun &run, double zReq)
+// The irrigation for a cutoff; nothing when the front stops short of the end.
+std::optional<Irrigation> irrigate(const Basin &b, const Trajectory &running, double cutoff)
+{
+    Irrigation run;
+    run.advance = levelBasinAdvanceAfterCutoff(b.field(), running, cutoff);
+    if (!run.advance.reachesEnd) return std::nullopt;
+    run.cutoff = cutoff;
+    const double applied = b.flow / b.width * cutoff;
+    auto balance = [&](double t) { return infiltratedAlong(b.z, run.advance, t) - applied; };
+    const double from = std::max(cutoff, run.advance.endTime());
+    auto depletion = findRootAbove(balance, from, 2.0 * from, kMaxOpportunityTime);
+    if (!depletion) return std::nullopt;
+    run.depletion = *depletion;
+    return run;
+}
+
+void writeResults(TIrrikaInfoRecord &r, const Basin &b, const Irrigation &run, double zReq)
 {
     auto depthAt = [&](double x) { return b.z.depth(run.depletion - run.advance.time(x)); };
     const Performance p = evaluatePerformance(b.length, zReq, depthAt);
@@ -93,54 +91,119 @@ void writeResults(TIrrikaInfoRecord &r, const Basin &b, const BasinRun &run, dou
     // The stored depth comes from the cell grid, the applied depth from the volume balance;
     // their quadratures differ by round-off, which must not show as more than 100 %.
     r.ApplicationEfficiency = applied > 0 ? std::min(100.0, 100.0 * p.storedDepth / applied) : 0.0;
-    r.AdvanceTime = run.advance.tL;
+    r.AdvanceTime = run.advance.endTime();
     r.RecessionTime = run.depletion;
     fillProfile(r.AdvanceCurve, 10, b.length, [&](double x) { return run.advance.time(x); });
     fillProfile(r.InfiltrationProfile, 10, b.length,
                 [&](double x) { return depthAt(x) * 1000; });
 }
 
-// Cutoff at which the far end, the last point reached, infiltrates the required depth:
-// the pond must last until tL + tauReq there, and all water until then infiltrates.
-std::optional<double> cutoffForRequiredDepth(const Basin &b, const Advance &adv, double tauReq)
+// The cutoff at which the far end, the last point reached, infiltrates the required depth:
+// the pond must stand until the front's arrival there plus tauReq, and all water applied
+// infiltrates by then. With a cutoff before the front's arrival the arrival itself moves with
+// the cutoff; a cutoff too early to bring the front to the end counts as too little water.
+std::optional<double> cutoffForRequiredDepth(const Basin &b, const Trajectory &running,
+                                             double tauReq)
 {
-    const double depletion = adv.tL + tauReq;
-    return infiltratedVolume(b, adv, depletion) * b.width / b.flow;
+    const double q = b.flow / b.width;
+    const double tL = running.endTime();
+    const double afterArrival = infiltratedAlong(b.z, running, tL + tauReq) / q;
+    if (afterArrival >= tL) return afterArrival;
+    auto surplus = [&](double cutoff) {
+        const Trajectory tr = levelBasinAdvanceAfterCutoff(b.field(), running, cutoff);
+        if (!tr.reachesEnd) return -q * tL;
+        return q * cutoff - infiltratedAlong(b.z, tr, tr.endTime() + tauReq);
+    };
+    return findRoot(surplus, 1e-6 * tL, tL, 1e-8);
 }
 
 int evaluate(const Basin &b, double cutoff, double zReq, TIrrikaInfoRecord &r)
 {
-    BasinRun run;
-    run.advance = basinAdvance(b);
-    if (run.advance.status != AdvanceStatus::Ok) return kAdvanceFails;
-    if (cutoff < run.advance.tL) return kModeFails;
-    auto td = depletionTime(b, run.advance, cutoff);
-    if (!td) return kModeFails;
-    run.cutoff = cutoff;
-    run.depletion = *td;
-    writeResults(r, b, run, zReq);
+    AdvanceStatus status;
+    const Trajectory running = levelBasinAdvance(b.field(), status);
+    if (status != AdvanceStatus::Ok) return kAdvanceFails;
+    auto run = irrigate(b, running, cutoff);
+    if (!run) return kModeFails;
+    writeResults(r, b, *run, zReq);
     return 0;
 }
 
-// Mode 3 and the second half of modes 1 and 2: cutoff for the required depth, then evaluate.
+// A design's cutoff for the required depth and its advance time, or why there is none.
+enum class DesignState { Ok, TooLittleWater, TooMuchWater };
+struct DesignPoint {
+    DesignState state = DesignState::TooLittleWater;
+    double cutoff = 0, advanceTime = 0;
+};
+
+DesignPoint designPoint(const Basin &b, double tauReq)
+{
+    DesignPoint d;
+    AdvanceStatus status;
+    const Trajectory running = levelBasinAdvance(b.field(), status);
+    if (status != AdvanceStatus::Ok) return d;  // the front stalls: too little water
+    auto cutoff = cutoffForRequiredDepth(b, running, tauReq);
+    if (!cutoff || *cutoff > kCutoffMax) return d;
+    if (*cutoff < kCutoffMin) {
+        d.state = DesignState::TooMuchWater;
+        return d;
+    }
+    d.cutoff = *cutoff;
+    d.advanceTime = levelBasinAdvanceAfterCutoff(b.field(), running, *cutoff).endTime();
+    d.state = DesignState::Ok;
+    return d;
+}
+
+// Mode 3 and the last step of modes 1 and 2: the cutoff for the required depth, evaluated.
 int solveCutoff(const Basin &b, double tauReq, double zReq, TIrrikaInfoRecord &r)
 {
-    Advance adv = basinAdvance(b);
-    if (adv.status != AdvanceStatus::Ok) return kAdvanceFails;
-    auto cutoff = cutoffForRequiredDepth(b, adv, tauReq);
-    if (!cutoff || *cutoff < adv.tL || *cutoff < kCutoffMin || *cutoff > kCutoffMax)
-        return kModeFails;
+    AdvanceStatus status;
+    const Trajectory running = levelBasinAdvance(b.field(), status);
+    if (status != AdvanceStatus::Ok) return kAdvanceFails;
+    auto cutoff = cutoffForRequiredDepth(b, running, tauReq);
+    if (!cutoff || *cutoff < kCutoffMin || *cutoff > kCutoffMax) return kModeFails;
     return evaluate(b, *cutoff, zReq, r);
 }
 
-// Advance time minus the design target, as a function of one decision variable; a stalled
-// front counts as an arbitrarily slow one so that the search keeps its bracket.
+// Design search over one decision variable v in [lo, hi], along which the advance gets slower
+// (slowerWithV) or quicker. The criterion's mismatch (advance time over its target, minus 1)
+// is monotonic in v; a design with too little water (the front stalls, or the cutoff exceeds
+// its limit) counts as too slow and one with too much (the cutoff below its limit) as too
+// fast, so the search closes in on the criterion or on the edge of the designs that exist,
+// and returns the existing design nearest to the criterion. Without one, whether even the
+// wettest end of the range had too little water.
+struct DesignChoice {
+    std::optional<double> value;
+    bool tooLittleWater = false;
+};
+
 template <class MakeBasin>
-double designMismatch(MakeBasin make, double v, double target)
+DesignChoice designSearch(MakeBasin make, double lo, double hi, bool slowerWithV, double tauReq)
 {
-    Advance adv = basinAdvance(make(v));
-    if (adv.status != AdvanceStatus::Ok) return kMaxAdvanceTime;
-    return adv.tL - target;
+    const double target = kDesignAdvanceRatio * tauReq;
+    DesignChoice choice;
+    double bestMismatch = 0;
+    DesignState state = DesignState::Ok;
+    auto mismatch = [&](double v) {
+        const DesignPoint d = designPoint(make(v), tauReq);
+        state = d.state;
+        const double m = d.state == DesignState::TooLittleWater ? 1e3
+                       : d.state == DesignState::TooMuchWater   ? -1e3
+                                                                : d.advanceTime / target - 1.0;
+        if (d.state == DesignState::Ok &&
+            (!choice.value || std::fabs(m) < std::fabs(bestMismatch))) {
+            choice.value = v;
+            bestMismatch = m;
+        }
+        return slowerWithV ? m : -m;  // increasing in v
+    };
+    // The wetter end first: the most inflow (mode 1) or the smallest basin (mode 2).
+    const double atWet = mismatch(slowerWithV ? lo : hi);
+    const bool wetEndTooDry = state == DesignState::TooLittleWater;
+    const double atDry = mismatch(slowerWithV ? hi : lo);
+    const double atLo = slowerWithV ? atWet : atDry, atHi = slowerWithV ? atDry : atWet;
+    if (atLo < 0.0 && atHi > 0.0) findRoot(mismatch, lo, hi, 1e-7);
+    choice.tooLittleWater = !choice.value && wetEndTooDry;
+    return choice;
 }
 
 void solve(TIrrikaInfoRecord &r)
@@ -154,38 +217,37 @@ void solve(TIrrikaInfoRecord &r)
     b.z = {a, r.KostiakovK * std::pow(60.0, a) / 1000.0, 0.0};
     const double zReq = r.RequiredDepth / 1000.0;
     auto tauReq = opportunityTime(b.z, zReq);
-    const bool geometryOk = b.length > 0 && b.width > 0 && b.manningN > 0;
-    if (!tauReq || !geometryOk || (r.Mode != 1 && !(b.flow > 0))) {
+    // Only what the mode takes as input is checked: mode 1 solves the inflow, mode 2 the
+    // length and the width.
+    const bool flowOk = r.Mode == 1 || b.flow > 0;
+    const bool sizeOk = r.Mode == 2 || (b.length > 0 && b.width > 0);
+    if (!tauReq || !(b.manningN > 0) || !flowOk || !sizeOk) {
         r.ErrorCode = kModeFails;
         return;
     }
-    const double target = kDesignAdvanceRatio * *tauReq;
     switch (r.Mode) {
     case 1: {
         auto make = [&](double logQ) { Basin c = b; c.flow = std::exp(logQ); return c; };
-        auto f = [&](double logQ) { return designMismatch(make, logQ, target); };
-        auto logQ = findRoot(f, std::log(toFlow(kFlowMin)), std::log(toFlow(kFlowMax)), 1e-12);
-        r.ErrorCode = logQ ? solveCutoff(make(*logQ), *tauReq, zReq, r) : kModeFails;
+        const DesignChoice logQ = designSearch(make, std::log(toFlow(kFlowMin)),
+                                               std::log(toFlow(kFlowMax)), false, *tauReq);
+        r.ErrorCode = logQ.value ? solveCutoff(make(*logQ.value), *tauReq, zReq, r) : kModeFails;
         return;
     }
     case 2: {
-        // Width follows the length through the ratio the binding passes; without one the
-        // given width stays.
-        const double ratio = r.LengthWidthRatio;
-        double lo = kLengthMin, hi = kLengthMax;
-        if (ratio > 0) {
-            lo = std::fmax(lo, kWidthMin * ratio);
-            hi = std::fmin(hi, kWidthMax * ratio);
-        }
+        const double ratio = r.LengthWidthRatio > 0 ? r.LengthWidthRatio : kLengthWidthRatio;
+        const double lo = std::fmax(kLengthMin, kWidthMin * ratio);
+        const double hi = std::fmin(kLengthMax, kWidthMax * ratio);
         auto make = [&](double length) {
             Basin c = b;
             c.length = length;
-            if (ratio > 0) c.width = length / ratio;
+            c.width = length / ratio;
             return c;
         };
-        auto f = [&](double length) { return designMismatch(make, length, target); };
-        auto length = lo < hi ? findRoot(f, lo, hi) : std::nullopt;
-        r.ErrorCode = length ? solveCutoff(make(*length), *tauReq, zReq, r) : kModeFails;
+        const DesignChoice length = lo < hi ? designSearch(make, lo, hi, true, *tauReq) : DesignChoice{};
+        // Too little water even in the smallest basin: only more inflow helps.
+        r.ErrorCode = length.value ? solveCutoff(make(*length.value), *tauReq, zReq, r)
+                      : length.tooLittleWater ? kAdvanceFails
+                                              : kModeFails;
         return;
     }
     case 3:

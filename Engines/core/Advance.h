@@ -1,40 +1,118 @@
 #ifndef IRRIKA_ADVANCE_H
 #define IRRIKA_ADVANCE_H
 
-// Advance by volume balance (Lewis and Milne 1938; Walker and Skogerboe 1987):
-//   Q t = S(x) + sigma_z k t^a x + f0 t x / (1 + r),   x = p t^r,
-//   sigma_z = (a + r (1 - a) + 1) / ((1 + a)(1 + r)),
-// with the surface storage S(x) = c x^(1 + m): m = 0 for normal depth at the inlet of a
-// sloping field (c = sigma_y A0), m = 3/13 for the zero-inertia level basin. The exponent r
-// is iterated until the advance times to L/2 and L lie on one power curve.
+// Advance by volume balance (Lewis and Milne 1938; Walker and Skogerboe 1987), solved station
+// by station: the front passes station x_i at the first time t at which
+//   applied(t) = surface storage(t) + infiltrated along the trajectory so far (t),
+// with the infiltration integrated along the trajectory found up to x_(i-1) (Trajectory.h)
+// instead of along a power curve fitted through a few points. The storage is the model's:
+// the level basin's or the sloping field's.
 
-#include "Infiltration.h"
+#include "Roots.h"
+#include "Trajectory.h"
+
+#include <cmath>
 
 namespace hydraulics {
 
-struct AdvanceProblem {
-    double inflow = 0.0;        // per unit width (m2/min) or per furrow (m3/min)
-    double storageCoeff = 0.0;  // c of S(x)
-    double storageExp = 0.0;    // m of S(x)
-    KostiakovLewis z;           // per unit width or per metre of furrow
-};
-
-enum class AdvanceStatus { Ok, DoesNotReach, NoConvergence };
-
-struct Advance {
-    AdvanceStatus status = AdvanceStatus::DoesNotReach;
-    double p = 0.0;
-    double r = 0.0;
-    double tL = 0.0;  // advance time to the end
-    double time(double x) const;       // t at which the front passes x (0 <= x <= L)
-};
-
 const double kMaxAdvanceTime = 1.0e5;  // minutes; slower fronts count as stalled
 
-// Time at which the front reaches x for a given r; nothing when it never does.
-std::optional<double> advanceTime(const AdvanceProblem &pb, double x, double r);
+enum class AdvanceStatus { Ok, DoesNotReach };
 
-Advance solveAdvance(const AdvanceProblem &pb, double length);
+// Stations from the inlet to the end, closer together near the inlet where the front is
+// fastest: x_i = L (i / n)^1.5.
+std::vector<double> advanceStations(double length, int count);
+
+// Adds station x to the trajectory and finds the first time after the previous station at
+// which balance(t) >= 0; balance reads the trajectory with its last time set to t, is
+// negative just after the previous station and may return -infinity once the front can no
+// longer get there. predicted: a guess of that time, which brackets the root quickly.
+// False (and the station removed again) when the front does not get there.
+template <class Balance>
+bool advanceTo(Trajectory &tr, double x, double predicted, Balance balance)
+{
+    const double previous = tr.t.back();
+    tr.x.push_back(x);
+    tr.t.push_back(previous);
+    auto f = [&](double t) {
+        tr.t.back() = t;
+        return balance(t);
+    };
+    const double earliest = previous + 1e-9 * (1.0 + previous);
+    double step = predicted > earliest ? predicted - previous : 1.0;
+    double lo = earliest, hi = previous + step, flo = -1.0, fhi = f(hi);
+    bool bracketed = false, loKnown = false;
+    if (fhi >= 0.0) {
+        // Closer in from below until the front has not yet got there.
+        bracketed = true;
+        for (int i = 0; i < 60; ++i) {
+            step *= 0.9;
+            const double t = previous + step;
+            if (t <= earliest) break;
+            const double ft = f(t);
+            if (ft < 0.0) {
+                lo = t;
+                flo = ft;
+                loKnown = true;
+                break;
+            }
+            hi = t;
+            fhi = ft;
+        }
+    } else {
+        lo = hi;
+        flo = fhi;
+        loKnown = true;
+        for (int i = 0; i < 80 && !bracketed; ++i) {
+            step *= i == 0 ? 1.1 : 1.5;
+            hi = previous + step;
+            if (hi > kMaxAdvanceTime) break;
+            fhi = f(hi);
+            if (std::isnan(fhi) || fhi == -HUGE_VAL) break;
+            if (fhi >= 0.0) bracketed = true;
+            else { lo = hi; flo = fhi; }
+        }
+    }
+    std::optional<double> t;
+    if (bracketed) {
+        if (!loKnown) flo = f(lo);
+        // A balance already met just after the previous station: the front passes at once.
+        t = flo >= 0.0 ? std::optional<double>(lo) : findRootBetween(f, lo, flo, hi, fhi, 1e-8);
+    }
+    if (!t) {
+        tr.x.pop_back();
+        tr.t.pop_back();
+        return false;
+    }
+    tr.t.back() = *t;
+    return true;
+}
+
+// The time the front will pass x, from the local power law x ~ t^p through its last two
+// stations; the first stations get a rough guess that advanceTo brackets from.
+double predictedArrival(const Trajectory &tr, double x);
+
+// Carries the front on from its last point through stations[from..] with dx/dt = speed(x, t),
+// by the trapezoidal rule from station to station; speed reads the trajectory with its last
+// time set to t and is 0 once the front can no longer move. True when it passes them all.
+template <class Speed>
+bool advanceBySpeed(Trajectory &tr, const std::vector<double> &stations, std::size_t from,
+                    Speed speed)
+{
+    for (std::size_t i = from; i < stations.size(); ++i) {
+        const double xs = tr.x.back(), ts = tr.t.back(), x = stations[i];
+        if (x <= xs) continue;
+        const double fromSpeed = speed(xs, ts);
+        if (!(fromSpeed > 0.0)) return false;
+        const bool reached = advanceTo(tr, x, ts + (x - xs) / fromSpeed, [&](double t) {
+            const double u = speed(x, t);
+            if (!(u > 0.0)) return -HUGE_VAL;
+            return t - ts - 0.5 * (x - xs) * (1.0 / fromSpeed + 1.0 / u);
+        });
+        if (!reached) return false;
+    }
+    return true;
+}
 
 }  // namespace hydraulics
 

@@ -19,6 +19,12 @@ double KostiakovLewis::rate(double tau) const
     return a * k * std::pow(t, a - 1.0) + f0;
 }
 
+double KostiakovLewis::depthIntegral(double tau) const
+{
+    if (tau <= 0.0) return 0.0;
+    return tau * (k * std::pow(tau, a) / (a + 1.0) + 0.5 * f0 * tau);
+}
+
 bool KostiakovLewis::valid() const
 {
     return std::isfinite(a) && std::isfinite(k) && std::isfinite(f0) && a > 0.0 && a <= 1.0 &&

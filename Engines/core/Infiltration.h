@@ -15,6 +15,7 @@ struct KostiakovLewis {
 
     double depth(double tau) const;
     double rate(double tau) const;  // dZ/dtau, finite for tau > 0
+    double depthIntegral(double tau) const;  // integral of Z from 0 to tau
     KostiakovLewis scaled(double factor) const { return {a, k * factor, f0 * factor}; }
     bool valid() const;  // 0 < a <= 1, k > 0, f0 >= 0, all finite
 };

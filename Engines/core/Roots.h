@@ -11,24 +11,30 @@ namespace hydraulics {
 
 const int kMaxRootIterations = 200;
 
-// Root of f in [lo, hi] by bisection safeguarded secant (Illinois variant of regula falsi).
-// Returns nothing when f(lo) and f(hi) have the same sign or a value is not finite.
+// Root of f in [lo, hi], whose values there are known and of opposite signs, by bisection
+// safeguarded secant (Illinois variant of regula falsi).
 template <class F>
-std::optional<double> findRoot(F f, double lo, double hi, double relTol = 1e-10)
+std::optional<double> findRootBetween(F f, double lo, double flo, double hi, double fhi,
+                                      double relTol = 1e-10)
 {
-    double flo = f(lo), fhi = f(hi);
     if (!std::isfinite(flo) || !std::isfinite(fhi)) return std::nullopt;
     if (flo == 0.0) return lo;
     if (fhi == 0.0) return hi;
     if ((flo < 0.0) == (fhi < 0.0)) return std::nullopt;
     int side = 0;
+    double previous = lo;
     for (int i = 0; i < kMaxRootIterations; ++i) {
         double x = (flo * hi - fhi * lo) / (flo - fhi);
         // Fall back to bisection when the secant step leaves the bracket or stalls.
         if (!(x > lo && x < hi) || i % 4 == 3) x = 0.5 * (lo + hi);
         double fx = f(x);
         if (!std::isfinite(fx)) return std::nullopt;
-        if (fx == 0.0 || (hi - lo) <= relTol * (std::fabs(lo) + std::fabs(hi)) + 1e-300) return x;
+        const double tol = relTol * (std::fabs(lo) + std::fabs(hi)) + 1e-300;
+        // Done when the bracket is that narrow, or a secant step moved the estimate by less
+        // (the regula falsi keeps one end, so the bracket alone closes slowly).
+        if (fx == 0.0 || (hi - lo) <= tol || (i > 0 && i % 4 != 3 && std::fabs(x - previous) <= tol))
+            return x;
+        previous = x;
         if ((fx < 0.0) == (flo < 0.0)) {
             lo = x; flo = fx;
             if (side == -1) fhi *= 0.5;
@@ -40,6 +46,15 @@ std::optional<double> findRoot(F f, double lo, double hi, double relTol = 1e-10)
         }
     }
     return 0.5 * (lo + hi);
+}
+
+// Root of f in [lo, hi]. Returns nothing when f(lo) and f(hi) have the same sign or a value
+// is not finite.
+template <class F>
+std::optional<double> findRoot(F f, double lo, double hi, double relTol = 1e-10)
+{
+    const double flo = f(lo), fhi = f(hi);
+    return findRootBetween(f, lo, flo, hi, fhi, relTol);
 }
 
 // Root of an increasing-to-positive f on [lo, oo): widens the upper end by doubling up to

@@ -1,7 +1,6 @@
 #include "SlopingDesign.h"
 
 #include "EngineCall.h"
-#include "Gauss.h"
 #include "Performance.h"
 #include "Roots.h"
 
@@ -19,50 +18,47 @@ Outcome failed(Failure f)
     return o;
 }
 
-Failure advanceFailure(const Advance &adv)
-{
-    if (adv.status == AdvanceStatus::NoConvergence) return Failure::NoConvergence;
-    if (adv.status == AdvanceStatus::DoesNotReach) return Failure::AdvanceStalls;
-    return Failure::None;
-}
-
 Outcome evaluateCase(const SlopingCase &c, double cutoff)
 {
-    const Advance adv = slopingAdvance(c.field);
-    if (Failure f = advanceFailure(adv); f != Failure::None) return failed(f);
-    if (cutoff < adv.tL) return failed(Failure::CutoffBeforeAdvance);
-    auto run = runSlopingField(c.field, adv, cutoff);
+    AdvanceStatus status;
+    const Trajectory running = slopingAdvance(c.field, status);
+    if (status != AdvanceStatus::Ok) return failed(Failure::AdvanceStalls);
+    auto run = runSlopingField(c.field, running, cutoff);
     if (!run) return failed(Failure::AdvanceStalls);
+    if (!run->advance.reachesEnd) return failed(Failure::CutoffBeforeAdvance);
     Outcome o;
     o.c = c;
     o.run = *run;
-    if (c.field.cutbackRatio < 1.0) {
+    const double tL = run->advance.endTime();
+    if (c.field.cutbackRatio < 1.0 && cutoff > tL) {
         const double cutbackFlow = c.field.inflow * c.field.cutbackRatio;
         // Over the cutback period the reduced flow must at least supply what the field
         // takes in; otherwise the tail dries and the volume balance no longer holds.
-        const double intake = integrate(
-            [&](double x) {
-                return c.field.z.depth(cutoff - adv.time(x)) - c.field.z.depth(adv.tL - adv.time(x));
-            },
-            0.0, c.field.length);
-        o.cutbackShort = cutbackFlow * (cutoff - adv.tL) < intake;
-        o.cutbackNeverCovers = fieldIntakeRate(c.field, adv, cutoff) > cutbackFlow;
+        const double intake = infiltratedAlong(c.field.z, run->advance, cutoff) -
+                              infiltratedAlong(c.field.z, run->advance, tL);
+        o.cutbackShort = cutbackFlow * (cutoff - tL) < intake;
+        o.cutbackNeverCovers = fieldIntakeRate(c.field, run->advance, cutoff) > cutbackFlow;
     }
     return o;
 }
 
-// Cutoff at which the least watered point gets exactly the required depth.
+// Cutoff at which the least watered point gets exactly the required depth. It may come before
+// the front reaches the end: the front then finishes on the water on the surface; a cutoff
+// too early for that counts as no water at all.
 Outcome solveCutoff(const SlopingCase &c, double cutoffMax)
 {
-    const Advance adv = slopingAdvance(c.field);
-    if (Failure f = advanceFailure(adv); f != Failure::None) return failed(f);
+    AdvanceStatus status;
+    const Trajectory running = slopingAdvance(c.field, status);
+    if (status != AdvanceStatus::Ok) return failed(Failure::AdvanceStalls);
     auto shortfall = [&](double cutoff) {
-        auto run = runSlopingField(c.field, adv, cutoff);
-        return run ? minimumDepth(c.field, *run) - c.requiredDepth : -c.requiredDepth;
+        auto run = runSlopingField(c.field, running, cutoff);
+        if (!run || !run->advance.reachesEnd) return -c.requiredDepth;
+        return minimumDepth(c.field, *run) - c.requiredDepth;
     };
-    if (shortfall(adv.tL) > 0.0) return failed(Failure::CutoffBeforeAdvance);
-    if (!(cutoffMax > adv.tL) || shortfall(cutoffMax) < 0.0) return failed(Failure::OpportunityTime);
-    auto cutoff = findRoot(shortfall, adv.tL, cutoffMax, 1e-9);
+    const double earliest = 0.02 * running.endTime();
+    if (!(cutoffMax > earliest) || shortfall(cutoffMax) < 0.0) return failed(Failure::OpportunityTime);
+    if (shortfall(earliest) > 0.0) return failed(Failure::CutoffBeforeAdvance);
+    auto cutoff = findRoot(shortfall, earliest, cutoffMax, 1e-9);
     if (!cutoff) return failed(Failure::OpportunityTime);
     return evaluateCase(c, *cutoff);
 }
@@ -77,9 +73,10 @@ Outcome design(const SlopingRequest &rq, const CaseMaker &make, bool byFlow)
     auto mismatch = [&](double v) {
         auto c = caseAt(v);
         if (!c) return kMaxAdvanceTime;
-        const Advance adv = slopingAdvance(c->field);
-        if (adv.status != AdvanceStatus::Ok) return kMaxAdvanceTime;
-        return adv.tL / (rq.advanceRatio * c->tauReq) - 1.0;
+        AdvanceStatus status;
+        const Trajectory adv = slopingAdvance(c->field, status);
+        if (status != AdvanceStatus::Ok) return kMaxAdvanceTime;
+        return adv.endTime() / (rq.advanceRatio * c->tauReq) - 1.0;
     };
     const double lo = byFlow ? std::log(rq.flowMin) : rq.lengthMin;
     const double hi = byFlow ? std::log(rq.flowMax) : rq.lengthMax;
@@ -147,7 +144,7 @@ void writeSlopingResults(TIrrikaInfoRecord &r, const Outcome &o, double recovery
     r.Length = f.length;
     r.CutoffTime = run.cutoff;
     r.CutBackFlow = run.cutbackFlow;
-    if (returnAdvanceRatio) r.AdvanceRatio = run.advance.tL / o.c.tauReq;
+    if (returnAdvanceRatio) r.AdvanceRatio = run.advance.endTime() / o.c.tauReq;
     r.MinInfDepth = p.minDepth;
     r.MaxInfDepth = p.maxDepth;
     r.AverageDepth = p.avgDepth;
@@ -163,7 +160,7 @@ void writeSlopingResults(TIrrikaInfoRecord &r, const Outcome &o, double recovery
     r.DeepPercRatio = 100.0 * (p.avgDepth - p.storedDepth) * area / drawn;
     r.RunoffRatio = 100.0 * (1.0 - recovery) * runoff / drawn;
     r.SurfaceRunoff = runoff / area;
-    r.AdvanceTime = run.advance.tL;
+    r.AdvanceTime = run.advance.endTime();
     r.RecessionTime = run.recessionTime(f.length);
     r.DepletionTime = run.recessionTime(0.0);
     r.OpportunityTime = o.c.tauReq;

@@ -7,41 +7,68 @@
 
 namespace hydraulics {
 
-std::optional<Inlet> inletFlow(const SlopingField &f, double flow)
-{
-    auto y = normalDepth(*f.section, flow, f.manningN, f.slope);
-    if (!y) return std::nullopt;
-    return Inlet{*y, f.section->area(*y)};
-}
-
-Advance slopingAdvance(const SlopingField &f)
-{
-    auto inlet = inletFlow(f, f.inflow);
-    if (!inlet) return Advance{};
-    AdvanceProblem pb;
-    pb.inflow = f.inflow;
-    pb.storageCoeff = kSigmaY * inlet->area;
-    pb.z = f.z;
-    return solveAdvance(pb, f.length);
-}
-
-double fieldIntakeRate(const SlopingField &f, const Advance &adv, double t)
-{
-    return integrate([&](double x) { return f.z.rate(t - adv.time(x)); }, 0.0, f.length);
-}
-
-double SlopingRun::recessionTime(double x) const
-{
-    if (recessionX.empty()) return cutoff;
-    auto it = std::lower_bound(recessionX.begin(), recessionX.end(), x);
-    if (it == recessionX.begin()) return recessionT.front();
-    if (it == recessionX.end()) return recessionT.back();
-    const std::size_t i = std::size_t(it - recessionX.begin());
-    const double w = (x - recessionX[i - 1]) / (recessionX[i] - recessionX[i - 1]);
-    return recessionT[i - 1] + w * (recessionT[i] - recessionT[i - 1]);
-}
-
 namespace {
+
+const int kStations = 24;
+const int kDrainageSteps = 48;  // time steps of the drainage characteristic after cutoff
+// Inlet depletion: the inlet drains like a linear reservoir over the zero-inertia drainage
+// time of its normal flow, kDepletionScale y0 A0 / (S0 Q): the time the flow takes over the
+// length y0 / S0 in which the bed falls by the inlet depth. The scale comes from zero-inertia
+// finite-volume computations of the inlet's drying on borders and furrows.
+const double kDepletionScale = 0.4;
+
+// Flow area and depth of a flow along the field from the kinematic rating Q = alpha A^m and
+// the power law A ~ y^sigma2 through the inlet flow (exact for sheets and power-law
+// sections), and the zero-inertia front's storage deficit.
+struct FlowAreas {
+    Rating rating;
+    double sigma2 = 1, refDepth = 0, refArea = 0, slope = 0;
+    double frontDeficit = 0;  // dimensionless: deficit = frontDeficit A y / S0
+
+    double area(double flow) const { return flow > 0.0 ? std::pow(flow / rating.alpha, 1.0 / rating.m) : 0.0; }
+    double depth(double area) const { return refDepth * std::pow(area / refArea, 1.0 / sigma2); }
+    double celerity(double flow) const { return flow > 0.0 ? rating.celerity(area(flow)) : 0.0; }
+    // Storage missing behind a front carrying the given flow: the depth falls from normal to
+    // nought as dy/dx = S0 (1 - (A/A_f)^(-2(m-1))) (traveling wave of uniform speed).
+    double frontStorageDeficit(double flow) const
+    {
+        const double a = area(flow);
+        return a > 0.0 ? frontDeficit * a * depth(a) / slope : 0.0;
+    }
+};
+
+FlowAreas flowAreas(const SlopingField &f, double inletDepth)
+{
+    FlowAreas fa;
+    fa.rating = kinematicRating(*f.section, inletDepth, f.manningN, f.slope);
+    fa.refDepth = inletDepth;
+    fa.refArea = f.section->area(inletDepth);
+    fa.sigma2 = std::log(fa.refArea / f.section->area(0.1 * inletDepth)) / std::log(10.0);
+    fa.slope = f.slope;
+    const double m = fa.rating.m, s2 = fa.sigma2;
+    // (1 / sigma2) * integral over a = A / A_f in (0, 1) of (1 - a) a^(1/sigma2 - 1) /
+    // (a^(-2(m-1)) - 1), with a = u^4 to smooth the end at 0.
+    fa.frontDeficit = integrate(
+        [&](double u) {
+            const double a = std::pow(u, 4.0);
+            if (!(a > 0.0) || a >= 1.0) return a >= 1.0 ? 4.0 / (2.0 * (m - 1.0)) : 0.0;
+            return (1.0 - a) * std::pow(a, 1.0 / s2 - 1.0) / (std::pow(a, -2.0 * (m - 1.0)) - 1.0) *
+                   4.0 * u * u * u;
+        },
+        0.0, 1.0) / s2;
+    return fa;
+}
+
+// Intake rate upstream of x at the time infiltratedAlong filled beyond for.
+double intakeUpstream(const Trajectory &tr, const std::vector<double> &beyond, double x)
+{
+    if (x <= 0.0) return 0.0;
+    const std::size_t n = tr.x.size();
+    if (x >= tr.x[n - 1]) return beyond[0];
+    const std::size_t i = std::size_t(std::lower_bound(tr.x.begin(), tr.x.end(), x) - tr.x.begin());
+    const double w = (x - tr.x[i - 1]) / (tr.x[i] - tr.x[i - 1]);
+    return beyond[0] - (beyond[i - 1] + w * (beyond[i] - beyond[i - 1]));
+}
 
 struct CharacteristicEnd {
     double x, t;
@@ -50,7 +77,7 @@ struct CharacteristicEnd {
 
 // Follows one kinematic characteristic, dx/dt = dQ/dA, dA/dt = -intake rate per metre, until
 // its flow area is gone or it leaves the field.
-CharacteristicEnd follow(const SlopingField &f, const Advance &adv, const Rating &rating,
+CharacteristicEnd follow(const SlopingField &f, const Trajectory &adv, const Rating &rating,
                          double x, double area, double t)
 {
     // Steps of a twentieth of the starting area (not of the current one, which would only
@@ -59,6 +86,8 @@ CharacteristicEnd follow(const SlopingField &f, const Advance &adv, const Rating
     for (int step = 0; step < 4000; ++step) {
         if (x >= f.length) return {f.length, t, true};
         if (area <= 0.0) return {x, t, false};
+        // A characteristic that catches up with a front still advancing rides with it.
+        x = std::min(x, adv.front(t));
         const double intake = f.z.rate(t - adv.time(x));
         const double c = rating.celerity(area);
         double dt = areaStep / intake;
@@ -80,26 +109,152 @@ CharacteristicEnd follow(const SlopingField &f, const Advance &adv, const Rating
 
 }  // namespace
 
-std::optional<SlopingRun> runSlopingField(const SlopingField &f, const Advance &adv,
+std::optional<Inlet> inletFlow(const SlopingField &f, double flow)
+{
+    auto y = normalDepth(*f.section, flow, f.manningN, f.slope);
+    if (!y) return std::nullopt;
+    return Inlet{*y, f.section->area(*y)};
+}
+
+Trajectory slopingAdvance(const SlopingField &f, AdvanceStatus &status)
+{
+    Trajectory tr;
+    status = AdvanceStatus::DoesNotReach;
+    auto inlet = inletFlow(f, f.inflow);
+    if (!inlet || !(f.length > 0.0)) return tr;
+    const FlowAreas fa = flowAreas(f, inlet->depth);
+    const std::vector<double> stations = advanceStations(f.length, kStations);
+    std::vector<double> beyond;
+    for (int i = 1; i <= kStations; ++i) {
+        const bool reached = advanceTo(tr, stations[i], predictedArrival(tr, stations[i]), [&](double t) {
+            const double infiltrated = infiltratedAlong(f.z, tr, t, &beyond);
+            // The flow at each station: the inflow less the intake upstream.
+            double storage = 0.0, last = 0.0;
+            const std::size_t n = tr.x.size();
+            for (std::size_t j = 0; j < n; ++j) {
+                const double q = f.inflow - (beyond[0] - beyond[j]);
+                const double a = fa.area(q);
+                if (j > 0) storage += 0.5 * (last + a) * (tr.x[j] - tr.x[j - 1]);
+                last = a;
+            }
+            // Close to the inlet the front is all there is of the profile: it keeps at least
+            // most of the storage.
+            storage -= std::min(fa.frontStorageDeficit(f.inflow - beyond[0]), 0.3 * storage);
+            return f.inflow * t - storage - infiltrated;
+        });
+        if (!reached) return tr;
+    }
+    tr.reachesEnd = true;
+    status = AdvanceStatus::Ok;
+    return tr;
+}
+
+Trajectory slopingAdvanceAfterCutoff(const SlopingField &f, const Trajectory &running,
+                                     double cutoff)
+{
+    if (!(cutoff > 0.0) || cutoff >= running.endTime()) return running;
+    auto inlet = inletFlow(f, f.inflow);
+    if (!inlet) return Trajectory{};
+    const FlowAreas fa = flowAreas(f, inlet->depth);
+    // The drainage leaves the inlet at cutoff along the characteristic of the local flow; the
+    // front does not notice the cutoff before it arrives.
+    std::vector<double> beyond;
+    auto celerityAt = [&](double x, double t) {
+        infiltratedAlong(f.z, running, t, &beyond);
+        return fa.celerity(f.inflow - intakeUpstream(running, beyond, x));
+    };
+    const double dt = (running.endTime() - cutoff) / kDrainageSteps;
+    double x = 0.0, t = cutoff, caught = -1.0;
+    for (int k = 0; k < kDrainageSteps; ++k) {
+        const double c1 = celerityAt(x, t);
+        const double c2 = celerityAt(x + 0.5 * dt * c1, t + 0.5 * dt);
+        const double xNext = x + dt * c2, tNext = t + dt;
+        const double gap = running.front(t) - x, gapNext = running.front(tNext) - xNext;
+        if (gapNext <= 0.0) {
+            caught = t + dt * gap / (gap - gapNext);
+            break;
+        }
+        x = xNext;
+        t = tNext;
+    }
+    if (caught < 0.0) return running;
+    // From the catch on the draining wave feeds the front.
+    Trajectory tr;
+    std::size_t i = 1;
+    while (running.t[i] < caught) ++i;
+    tr.x.assign(running.x.begin(), running.x.begin() + i);
+    tr.t.assign(running.t.begin(), running.t.begin() + i);
+    const double xCaught = running.front(caught);
+    if (xCaught > tr.x.back()) {
+        tr.x.push_back(xCaught);
+        tr.t.push_back(caught);
+    }
+    const double applied = f.inflow * cutoff, m = fa.rating.m;
+    auto speed = [&](double xf, double now) {
+        const double volume = applied - infiltratedAlong(f.z, tr, now);
+        if (!(volume > 0.0)) return 0.0;
+        const double frontArea = m * volume / ((m - 1.0) * xf);
+        // Never faster than the front with the inflow running.
+        return std::min(running.speed(xf), fa.rating.alpha * std::pow(frontArea, m - 1.0));
+    };
+    if (advanceBySpeed(tr, running.x, i, speed)) tr.reachesEnd = true;
+    return tr;
+}
+
+double fieldIntakeRate(const SlopingField &f, const Trajectory &advance, double t)
+{
+    std::vector<double> beyond;
+    infiltratedAlong(f.z, advance, t, &beyond);
+    return beyond[0];
+}
+
+double SlopingRun::recessionTime(double x) const
+{
+    if (recessionX.empty()) return cutoff;
+    auto it = std::lower_bound(recessionX.begin(), recessionX.end(), x);
+    if (it == recessionX.begin()) return recessionT.front();
+    if (it == recessionX.end()) return recessionT.back();
+    const std::size_t i = std::size_t(it - recessionX.begin());
+    const double w = (x - recessionX[i - 1]) / (recessionX[i] - recessionX[i - 1]);
+    return recessionT[i - 1] + w * (recessionT[i] - recessionT[i - 1]);
+}
+
+double SlopingRun::opportunity(double x) const
+{
+    return std::max(0.0, recessionTime(x) - advance.time(x));
+}
+
+std::optional<SlopingRun> runSlopingField(const SlopingField &f, const Trajectory &running,
                                           double cutoff)
 {
     SlopingRun run;
-    run.advance = adv;
+    run.advance = slopingAdvanceAfterCutoff(f, running, cutoff);
     run.cutoff = cutoff;
-    const double flowAtCutoff = f.inflow * f.cutbackRatio;
-    run.cutbackFlow = f.cutbackRatio < 1.0 ? flowAtCutoff : 0.0;
-    run.applied = f.inflow * adv.tL + flowAtCutoff * (cutoff - adv.tL);
+    if (!run.advance.reachesEnd) return run;
+    // The inflow is cut back once the front reaches the end, if it still runs then.
+    const double tL = run.advance.endTime();
+    const bool cutBack = f.cutbackRatio < 1.0 && cutoff > tL;
+    const double flowAtCutoff = cutBack ? f.inflow * f.cutbackRatio : f.inflow;
+    run.cutbackFlow = f.cutbackRatio < 1.0 ? f.inflow * f.cutbackRatio : 0.0;
+    run.applied = cutoff > tL ? f.inflow * tL + flowAtCutoff * (cutoff - tL) : f.inflow * cutoff;
     auto inlet = inletFlow(f, flowAtCutoff);
     if (!inlet) return std::nullopt;
     const Rating rating = kinematicRating(*f.section, inlet->depth, f.manningN, f.slope);
 
+    // The inlet drains as a linear reservoir over the drainage time while the intake goes on:
+    // A(s) = (A0 + I T) exp(-s / T) - I T runs dry at s = T ln(1 + A0 / (I T)).
+    const double drainage =
+        kDepletionScale * inlet->depth * inlet->area / (f.slope * flowAtCutoff);
+    const double intake = f.z.rate(cutoff);
+    run.depletion = cutoff + drainage * std::log1p(inlet->area / (intake * drainage));
+
     // Recession: the characteristics of the expansion that starts at the inlet at cutoff,
     // slowest first, then those of the profile at cutoff, upstream first. The place where
     // each one runs dry is a point of the recession curve; the first that reaches the end
-    // is the last water to leave the field.
+    // is the last water to leave the field. The inlet itself recedes at depletion.
     const int fan = 16, profile = 16;
     run.recessionX.push_back(0.0);
-    run.recessionT.push_back(cutoff);
+    run.recessionT.push_back(run.depletion);
     auto add = [&](const CharacteristicEnd &e) {
         const double x = std::max(e.x, run.recessionX.back());
         const double t = std::max(e.t, run.recessionT.back());
@@ -113,25 +268,25 @@ std::optional<SlopingRun> runSlopingField(const SlopingField &f, const Advance &
     };
     bool done = false;
     for (int j = 1; j <= fan && !done; ++j) {
+        // The characteristic of area a leaves the inlet when the draining inlet is down to a.
         const double a = inlet->area * double(j) / fan;
-        done = add(follow(f, adv, rating, 0.0, a, cutoff));
+        const double leaves =
+            cutoff + drainage * std::log((inlet->area + intake * drainage) / (a + intake * drainage));
+        done = add(follow(f, run.advance, rating, 0.0, a, leaves));
     }
-    // Flow along the field at cutoff: what the inflow leaves after the intake upstream.
-    double flow = flowAtCutoff, x0 = 0.0;
-    const int cells = 8;
+    // Flow along the wetted field at cutoff: what the inflow leaves after the intake upstream.
+    std::vector<double> beyond;
+    infiltratedAlong(f.z, run.advance, cutoff, &beyond);
+    const double wetted = run.advance.front(cutoff);
     for (int j = 1; j <= profile && !done; ++j) {
-        const double x1 = f.length * double(j) / profile;
-        for (int c = 0; c < cells; ++c) {
-            const double x = x0 + (c + 0.5) * (x1 - x0) / cells;
-            flow -= f.z.rate(cutoff - adv.time(x)) * (x1 - x0) / cells;
-        }
-        x0 = x1;
+        const double x = wetted * double(j) / profile;
+        const double flow = flowAtCutoff - intakeUpstream(run.advance, beyond, x);
         double area = 0.0;
         if (flow > 0.0) {
             auto y = normalDepth(*f.section, flow, f.manningN, f.slope);
             area = y ? f.section->area(*y) : 0.0;
         }
-        done = add(follow(f, adv, rating, x1, area, cutoff));
+        done = add(follow(f, run.advance, rating, x, area, cutoff));
     }
     if (run.recessionX.back() < f.length) {
         run.recessionX.push_back(f.length);

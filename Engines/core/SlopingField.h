@@ -2,9 +2,22 @@
 #define IRRIKA_SLOPING_FIELD_H
 
 // A free-draining sloping field, the common ground of borders (per strip) and furrows (per
-// furrow): volume-balance advance with normal depth at the inlet, optional cutback of the
-// inflow when the front reaches the end, kinematic-wave recession after cutoff and runoff
-// at the downstream end.
+// furrow).
+//
+// Advance by volume balance station by station (Advance.h). The surface storage follows the
+// flow along the field: at every point the normal flow area of what the inflow leaves after
+// the intake upstream, less the zero-inertia front, where the depth falls from normal to nought
+// over a length of the order of the normal depth over the slope.
+//
+// After a cutoff before the front reaches the end the front goes on as before until the
+// drainage from the inlet catches up with it; that travels along the kinematic characteristic
+// leaving the inlet at cutoff (celerity dQ/dA of the local flow). From then on the front is fed
+// by the draining wave, whose area grows towards the front as A ~ x^(1/(m-1)) for the rating
+// Q = alpha A^m: the front carries the area m V / ((m - 1) x_f) at speed alpha A^(m-1), V the
+// water still on the surface. It stops where that is gone.
+//
+// The inflow may be cut back when the front reaches the end. Recession by kinematic-wave
+// characteristics; the inlet itself drains over a depletion time (see runSlopingField).
 
 #include "Advance.h"
 #include "Section.h"
@@ -12,8 +25,6 @@
 #include <vector>
 
 namespace hydraulics {
-
-const double kSigmaY = 0.77;  // surface shape factor of a sloping field (Walker and Skogerboe 1987)
 
 struct SlopingField {
     double inflow = 0;        // m3/min
@@ -32,27 +43,33 @@ struct Inlet {
 };
 std::optional<Inlet> inletFlow(const SlopingField &f, double flow);
 
-Advance slopingAdvance(const SlopingField &f);
+// The advance with the inflow running until the front reaches the end; status DoesNotReach
+// when the intake takes the whole inflow before that (or no uniform flow exists).
+Trajectory slopingAdvance(const SlopingField &f, AdvanceStatus &status);
+
+// The advance when the inflow stops before the front reaches the end; reachesEnd tells whether
+// the front gets there on the surface water.
+Trajectory slopingAdvanceAfterCutoff(const SlopingField &f, const Trajectory &running,
+                                     double cutoff);
 
 // Intake of the whole wetted field at time t (m3/min).
-double fieldIntakeRate(const SlopingField &f, const Advance &adv, double t);
+double fieldIntakeRate(const SlopingField &f, const Trajectory &advance, double t);
 
 struct SlopingRun {
-    Advance advance;
+    Trajectory advance;
     double cutoff = 0;
     double cutbackFlow = 0;
+    double depletion = 0;  // the inlet runs dry
     std::vector<double> recessionX, recessionT;  // recession curve, increasing in x
-    double applied = 0;      // m3 entering the field
-    double infiltrated = 0;  // m3
-    double runoff = 0;       // m3 leaving the downstream end
+    double applied = 0;    // m3 entering the field
 
     double recessionTime(double x) const;
-    double opportunity(double x) const { return recessionTime(x) - advance.time(x); }
+    double opportunity(double x) const;
 };
 
-// The whole irrigation for a cutoff at or after the advance; nothing when the inlet has no
-// uniform flow.
-std::optional<SlopingRun> runSlopingField(const SlopingField &f, const Advance &adv,
+// The whole irrigation for a cutoff, from the advance with the inflow running; nothing when
+// the inlet has no uniform flow. The run's advance tells whether the front reached the end.
+std::optional<SlopingRun> runSlopingField(const SlopingField &f, const Trajectory &running,
                                           double cutoff);
 
 // Smallest infiltrated depth along the field, on a coarse grid for the searches.

@@ -6,6 +6,10 @@
 
 namespace hydraulics {
 
+namespace {
+const double kSigmaY = 0.77;  // surface shape factor of the method (Walker and Skogerboe 1987)
+}
+
 TwoPointResult twoPointMethod(const TrialRun &t, const Section &section)
 {
     TwoPointResult out;

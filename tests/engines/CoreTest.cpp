@@ -3,6 +3,7 @@
 #include "Advance.h"
 #include "Infiltration.h"
 #include "LevelBasin.h"
+#include "SlopingField.h"
 #include "Roots.h"
 
 #include <gtest/gtest.h>
@@ -53,36 +54,62 @@ TEST(Infiltration, IntakeFamiliesFollowTheNrcsCurvesOverTheDesignRange)
 
 TEST(Advance, LevelBasinWithoutInfiltrationFollowsTheSimilarityLaw)
 {
-    // x ~ q^(7/16) t^(13/16) n^(-3/8): r = 13/16, doubling q shortens the advance by
-    // 2^(-7/13), doubling n lengthens it by 2^(6/13).
+    // x ~ q^(7/16) t^(13/16) n^(-3/8): the front takes 2^(16/13) times as long to twice the
+    // distance, doubling q shortens the advance by 2^(-7/13), doubling n lengthens it by
+    // 2^(6/13).
     auto advance = [](double q, double n) {
-        AdvanceProblem pb;
-        pb.inflow = q;
-        pb.storageCoeff = levelBasinStorageCoeff(q, n);
-        pb.storageExp = kLevelBasinStorageExp;
-        pb.z = {0.5, 1e-12, 0.0};
-        return solveAdvance(pb, 100.0);
+        AdvanceStatus status;
+        const Trajectory tr = levelBasinAdvance({q, 100.0, n, {0.5, 1e-12, 0.0}}, status);
+        EXPECT_EQ(status, AdvanceStatus::Ok);
+        return tr;
     };
-    const Advance base = advance(0.05, 0.1);
-    ASSERT_EQ(base.status, AdvanceStatus::Ok);
-    EXPECT_NEAR(base.r, 13.0 / 16.0, 1e-6);
-    EXPECT_NEAR(advance(0.1, 0.1).tL / base.tL, std::pow(2.0, -7.0 / 13.0), 1e-6);
-    EXPECT_NEAR(advance(0.05, 0.2).tL / base.tL, std::pow(2.0, 6.0 / 13.0), 1e-6);
+    const Trajectory base = advance(0.05, 0.1);
+    EXPECT_NEAR(base.time(100.0) / base.time(50.0), std::pow(2.0, 16.0 / 13.0), 2e-3);
+    EXPECT_NEAR(advance(0.1, 0.1).endTime() / base.endTime(), std::pow(2.0, -7.0 / 13.0), 2e-3);
+    EXPECT_NEAR(advance(0.05, 0.2).endTime() / base.endTime(), std::pow(2.0, 6.0 / 13.0), 2e-3);
     // Mass: the inflow is all on the surface, I y0 x with the similarity shape factor.
-    const double q = 0.05, n = 0.1;
-    const double y0 = levelBasinStorageCoeff(q, n) * std::pow(100.0, 3.0 / 13.0) /
-                      levelBasinSimilarity().shapeFactor;
-    EXPECT_NEAR(q * base.tL, levelBasinSimilarity().shapeFactor * y0 * 100.0, 1e-9);
+    const double y0 = levelBasinInletDepth(0.05, 0.1, 100.0);
+    EXPECT_NEAR(0.05 * base.endTime(), levelBasinSimilarity().shapeFactor * y0 * 100.0,
+                2e-3 * 0.05 * base.endTime());
     EXPECT_GT(levelBasinSimilarity().shapeFactor, 0.6);
     EXPECT_LT(levelBasinSimilarity().shapeFactor, 0.9);
 }
 
+TEST(Advance, LevelBasinFrontAfterCutoffFollowsTheZeroInertiaCurve)
+{
+    // Without infiltration the front after cutoff runs along x / x_co = F(t / t_co), whatever
+    // the inflow and n; values from the zero-inertia computation the engine's table rests on.
+    struct Point { double theta, front; };
+    const Point curve[] = {{1.5, 1.3709}, {2.5, 1.8531}, {5.0, 2.5675}};
+    for (double n : {0.04, 0.15}) {
+        SCOPED_TRACE(n);
+        const LevelBasinField field{0.1, 800.0, n, {0.5, 1e-12, 0.0}};
+        AdvanceStatus status;
+        const Trajectory running = levelBasinAdvance(field, status);
+        ASSERT_EQ(status, AdvanceStatus::Ok);
+        const double cutoff = running.time(100.0);
+        const Trajectory after = levelBasinAdvanceAfterCutoff(field, running, cutoff);
+        for (const Point &p : curve) {
+            EXPECT_NEAR(after.front(p.theta * cutoff) / 100.0, p.front, 0.01 * p.front) << p.theta;
+        }
+    }
+}
+
 TEST(Advance, StallsWhenTheFinalIntakeEatsTheInflow)
 {
-    AdvanceProblem pb;
-    pb.inflow = 0.5;
-    pb.storageCoeff = 0.77 * 0.01;
-    pb.z = {0.5, 0.002, 0.004};  // f0 L = 1.2 m2/min > inflow for L = 300
-    EXPECT_EQ(solveAdvance(pb, 300.0).status, AdvanceStatus::DoesNotReach);
-    EXPECT_EQ(solveAdvance(pb, 50.0).status, AdvanceStatus::Ok);
+    const auto sheet = sheetSection(1.0);
+    SlopingField f;
+    f.inflow = 0.5;
+    f.width = 1.0;
+    f.manningN = 0.15;
+    f.slope = 0.002;
+    f.section = sheet.get();
+    f.z = {0.5, 0.002, 0.004};  // f0 L = 1.2 m2/min > inflow for L = 300
+    AdvanceStatus status;
+    f.length = 300.0;
+    slopingAdvance(f, status);
+    EXPECT_EQ(status, AdvanceStatus::DoesNotReach);
+    f.length = 50.0;
+    slopingAdvance(f, status);
+    EXPECT_EQ(status, AdvanceStatus::Ok);
 }
