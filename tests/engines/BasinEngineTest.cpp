@@ -162,18 +162,22 @@ TEST_F(BasinEngine, ReportsEachFailureWithItsCodeAndLeavesTheRecord)
         int mode;
         double flow, length, width, cutoff;
         int code;
+        double a = 0.706, k = 2.84;  // the first field's soil unless given
     };
     const Case cases[] = {
-        {"mode 4: cutoff before the front reaches the end", 4, 40, 40, 50, 20, 2},
+        {"mode 4: the front stops short of the end after cutoff", 4, 40, 40, 50, 20, 2},
         {"front stalls: flow too small for the basin", 4, 5, 800, 500, 800, 1},
-        {"mode 1: the inflow needed exceeds 600 l/s", 1, 40, 800, 500, 60, 2},
-        {"mode 2: even the longest basin advances too fast", 2, 600, 40, 50, 60, 2},
+        {"mode 1: even 600 l/s would need a cutoff beyond 800 min", 1, 40, 800, 500, 60, 2},
+        {"mode 2: the front stalls even in the smallest basin", 2, 5, 40, 50, 60, 1, 1.0, 19.84},
         {"mode 3: the cutoff needed exceeds 800 min", 3, 15, 100, 100, 60, 2},
         {"mode 3: the cutoff needed is below 10 min", 3, 5, 5, 5, 60, 2},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.situation);
-        TIrrikaInfoRecord in = basinRecord(kFields[0], c.mode);
+        Field soil = kFields[0];
+        soil.a = c.a;
+        soil.k = c.k;
+        TIrrikaInfoRecord in = basinRecord(soil, c.mode);
         in.FlowRate = c.flow;
         in.Length = c.length;
         in.Width = c.width;

@@ -39,13 +39,13 @@ inline TIrrikaInfoRecord borderRecord(int mode, int operation = 1, int infiltrat
     return r;
 }
 
-// A triangular furrow; 1.5 l/s, since the shipped 0.5 l/s cannot outrun a final intake of
+// A triangular furrow; 1.4 l/s, since the shipped 0.5 l/s cannot outrun a final intake of
 // 0.19 mm/min over 200 m of 1 m spacing.
 inline TIrrikaInfoRecord furrowRecord(int mode, int operation = 1, int infiltration = 2,
                                       int crossSection = 1)
 {
     TIrrikaInfoRecord r = slopingRecord(mode, operation, infiltration);
-    r.FlowRate = 1.5 * 0.06;
+    r.FlowRate = 1.4 * 0.06;
     r.Length = 200;
     r.CutoffTime = 600;
     r.Slope = 0.005;
