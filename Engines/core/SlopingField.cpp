@@ -76,7 +76,9 @@ struct CharacteristicEnd {
 };
 
 // Follows one kinematic characteristic, dx/dt = dQ/dA, dA/dt = -intake rate per metre, until
-// its flow area is gone or it leaves the field.
+// its flow area is gone. One that leaves the field is followed on as if the field went on
+// (with the intake at the end), so that the recession at the end falls between the last
+// characteristic that runs dry inside the field and the first that would run dry beyond it.
 CharacteristicEnd follow(const SlopingField &f, const Trajectory &adv, const Rating &rating,
                          double x, double area, double t)
 {
@@ -84,27 +86,23 @@ CharacteristicEnd follow(const SlopingField &f, const Trajectory &adv, const Rat
     // approach zero) or of a fiftieth of the length, whichever is shorter.
     const double areaStep = 0.05 * area;
     for (int step = 0; step < 4000; ++step) {
-        if (x >= f.length) return {f.length, t, true};
-        if (area <= 0.0) return {x, t, false};
+        if (area <= 0.0) return {x, t, x >= f.length};
         // A characteristic that catches up with a front still advancing rides with it.
-        x = std::min(x, adv.front(t));
-        const double intake = f.z.rate(t - adv.time(x));
+        if (x < f.length) x = std::min(x, adv.front(t));
+        const double intake = f.z.rate(t - adv.time(std::min(x, f.length)));
         const double c = rating.celerity(area);
         double dt = areaStep / intake;
         if (c > 0.0) dt = std::min(dt, 0.02 * f.length / c);
         if (area - intake * dt <= 0.0) {
             dt = area / intake;
-            return {std::min(x + c * dt, f.length), t + dt, x + c * dt >= f.length};
-        }
-        if (x + c * dt >= f.length) {
-            const double toEnd = (f.length - x) / c;
-            return {f.length, t + toEnd, true};
+            return {x + c * dt, t + dt, x + c * dt >= f.length};
         }
         x += c * dt;
         area -= intake * dt;
         t += dt;
+        if (x > 2.0 * f.length) return {x, t, true};
     }
-    return {x, t, false};
+    return {x, t, x >= f.length};
 }
 
 }  // namespace
@@ -255,7 +253,13 @@ std::optional<SlopingRun> runSlopingField(const SlopingField &f, const Trajector
     const int fan = 16, profile = 16;
     run.recessionX.push_back(0.0);
     run.recessionT.push_back(run.depletion);
-    auto add = [&](const CharacteristicEnd &e) {
+    auto add = [&](CharacteristicEnd e) {
+        if (e.reachedEnd) {
+            // Where the recession passes the end, between the last dry point and this one.
+            const double x0 = run.recessionX.back(), t0 = run.recessionT.back();
+            e.t = e.x > x0 ? t0 + (f.length - x0) / (e.x - x0) * (e.t - t0) : e.t;
+            e.x = f.length;
+        }
         const double x = std::max(e.x, run.recessionX.back());
         const double t = std::max(e.t, run.recessionT.back());
         if (x > run.recessionX.back()) {
