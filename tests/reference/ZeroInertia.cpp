@@ -74,6 +74,13 @@ double Result::advanceAt(double at) const
     return interpolate(xs, ts, at);
 }
 
+double Result::frontReach() const
+{
+    double reach = 0.0;
+    for (std::size_t i = 0; i < x.size() && advance[i] >= 0.0; ++i) reach = x[i];
+    return reach;
+}
+
 double Result::infiltratedAt(double at) const { return interpolate(x, infiltrated, at); }
 
 double Result::recessionAt(double at) const { return interpolate(x, recession, at); }
@@ -173,17 +180,21 @@ Result simulate(const Field &field, const Grid &grid)
         }
         if (t >= nextIntake) {
             nextIntake = t + grid.intakeStep;
-            double surface = 0.0;
+            double onReached = 0.0, ahead = 0.0;
             for (int i = 0; i < n; ++i) {
                 if (out.advance[i] >= 0.0) {
                     const double due = field.intake.volume(t / 60.0 - out.advance[i]);
                     const double take = std::min(area[i], std::max(0.0, due - out.infiltrated[i]));
                     area[i] -= take;
                     out.infiltrated[i] += take;
+                    onReached += area[i] * dx;
+                } else {
+                    ahead += area[i] * dx;
                 }
-                surface += area[i] * dx;
             }
-            if (t >= cutoff && surface <= 1.0e-9 * out.applied) break;
+            // Done when the water is gone; ahead of a front that stopped short a film too thin
+            // to count as wetted ground may stay.
+            if (t >= cutoff && onReached <= 1.0e-9 * out.applied && ahead <= 1.0e-4 * out.applied) break;
         }
     }
     out.endTime = t / 60.0;

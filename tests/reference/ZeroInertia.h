@@ -65,6 +65,7 @@ struct Result {
     // ends); negative when the front never got there.
     double advanceAt(double x) const;
     double infiltratedAt(double x) const;
+    double frontReach() const;  // centre of the furthest cell the front got to
     double recessionAt(double x) const;
 };
 
