@@ -1,5 +1,6 @@
-// Median wall time per IrrikaInfo call, per engine, field and mode. The engines are loaded
-// from the benchmark's own folder, as the program loads them from its own:
+// Median wall time per IrrikaInfo call, per engine, field and mode, and how often each engine
+// refuses a seeded grid of realistic evaluations. The engines are loaded from the benchmark's
+// own folder, as the program loads them from its own:
 //   build/bin/irrika_engine_bench
 #include "EngineLibrary.h"
 #include "ExecutableFolder.h"
@@ -10,6 +11,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <random>
 #include <vector>
 
 namespace {
@@ -67,6 +69,72 @@ double medianMicroseconds(const EngineLibrary &engine, TIrrikaInfoRecord record,
     return times[times.size() / 2];
 }
 
+// Realistic evaluations (mode 4): soils, roughness, sizes and inflows as fields have them, and
+// a cutoff that applies 1.1 to 1.6 (basins) or 1.1 to 1.8 (sloping fields, which lose runoff)
+// times the required depth. Counts the refusals with the "cutoff less than advance time" code
+// of the engine (basin 2) and all other refusals.
+struct Refusals {
+    int calls = 0, cutoff = 0, other = 0;
+};
+
+Refusals refusalsOnGrid(const EngineLibrary &engine, const char *name, unsigned seed, int calls)
+{
+    std::mt19937 rng(seed);
+    auto pick = [&](double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(rng); };
+    Refusals out;
+    for (int i = 0; i < calls; ++i) {
+        TIrrikaInfoRecord r = zeroed();
+        r.Mode = 4;
+        const double a = pick(0.4, 0.8), kMillimetres = pick(1.0, 5.0);
+        int cutoffCode = 2;
+        if (std::strcmp(name, "Pondix") == 0) {
+            r.KostiakovA = a;
+            r.KostiakovK = kMillimetres / std::pow(60.0, a);
+            r.FlowResistance = pick(0.04, 0.2);
+            r.RequiredDepth = pick(60, 100);
+            r.Length = pick(30, 250);
+            r.Width = pick(10, 60);
+            r.FlowRate = pick(1, 5) * r.Width;
+            r.LengthWidthRatio = 1.5;
+            const double gross = pick(1.1, 1.6) * r.RequiredDepth / 1000;
+            r.CutoffTime = gross * r.Length * r.Width / (r.FlowRate * 0.06);
+        } else {
+            const bool border = std::strcmp(name, "Striva") == 0;
+            cutoffCode = border ? 11 : 8;
+            r = border ? borderRecord(4) : furrowRecord(4);
+            r.KostiakovA = a;
+            r.KostiakovK = kMillimetres / 1000;
+            r.KostiakovFo = pick(0.05, 0.3) / 1000;
+            r.RequiredDepth = pick(50, 100) / 1000;
+            r.Slope = std::exp(pick(std::log(border ? 0.0005 : 0.001), std::log(0.01)));
+            r.Length = pick(100, 400);
+            double wetted;
+            // A field is given at least half as much again as its final intake takes.
+            if (border) {
+                r.FlowResistance = pick(0.1, 0.25);
+                r.Width = pick(5, 30);
+                const double unit = std::max(pick(0.5, 4) * 0.06, 1.5 * r.KostiakovFo * r.Length);
+                r.FlowRate = std::min(unit, 0.01059 * std::pow(r.Slope, -0.75)) * r.Width;
+                wetted = r.Width;
+            } else {
+                r.FlowResistance = pick(0.02, 0.05);
+                r.SideSlope = pick(1, 1.5);
+                r.MaxDepth = 0.2;
+                r.Spacing = pick(0.75, 1.0);
+                r.FlowRate = std::max(pick(0.3, 2.5) * 0.06, 1.5 * r.KostiakovFo * r.Spacing * r.Length);
+                wetted = r.Spacing;
+            }
+            const double gross = pick(1.1, 1.8) * r.RequiredDepth;
+            r.CutoffTime = gross * r.Length * wetted / r.FlowRate;
+        }
+        const int code = engine.call(r).ErrorCode;
+        ++out.calls;
+        if (code == cutoffCode) ++out.cutoff;
+        else if (code != 0) ++out.other;
+    }
+    return out;
+}
+
 }  // namespace
 
 int main()
@@ -96,6 +164,15 @@ int main()
             const double us = medianMicroseconds(engine, r, code);
             std::printf("%-8s %-32s %6d %14.1f %6d\n", f.engine, f.name, mode, us, code);
         }
+    }
+    std::printf("\nRefusals of %d realistic evaluations per engine (seeded grid)\n", 400);
+    std::printf("%-8s %28s %14s\n", "engine", "cutoff less than advance", "other codes");
+    for (const char *name : {"Pondix", "Striva", "Rillox"}) {
+        EngineLibrary engine(name, folder);
+        if (!engine.loaded()) continue;
+        const Refusals r = refusalsOnGrid(engine, name, 18, 400);
+        std::printf("%-8s %27.1f%% %13.1f%%\n", name, 100.0 * r.cutoff / r.calls,
+                    100.0 * r.other / r.calls);
     }
     return 0;
 }

@@ -138,8 +138,9 @@ void solve(TIrrikaInfoRecord &r)
         c.tauReq = *tau;
         return c;
     };
-    if (!opportunityTime(depthCoefficients(r.FlowRate > 0 ? r.FlowRate : kFlowMax),
-                         r.RequiredDepth)) {
+    // Mode 1 solves the inflow: the record's is not looked at then.
+    const double someFlow = r.Mode != 1 && r.FlowRate > 0 ? r.FlowRate : kFlowMax;
+    if (!opportunityTime(depthCoefficients(someFlow), r.RequiredDepth)) {
         r.ErrorCode = 7;
         return;
     }

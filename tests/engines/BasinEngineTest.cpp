@@ -22,6 +22,7 @@ const Field kFields[] = {
     {"settings defaults, loam", 40, 40, 50, 60, 80, 0.15, 0.706, 2.84},
     {"long basin, clay", 150, 300, 60, 500, 100, 0.10, 0.595, 1.10},
     {"sandy loam, smooth", 60, 50, 40, 90, 80, 0.04, 0.726, 4.22},
+    {"loam, cutoff before the front reaches the end", 150, 100, 50, 45, 80, 0.15, 0.706, 2.84},
 };
 
 TIrrikaInfoRecord basinRecord(const Field &f, int mode)
@@ -153,6 +154,61 @@ TEST_F(BasinEngine, AdvanceFallsWithInflowAndDepthRisesWithCutoff)
                                 &TIrrikaInfoRecord::MinInfDepth);
     EXPECT_TRUE(std::is_sorted(minimum.begin(), minimum.end()));
     EXPECT_LT(minimum.front(), minimum.back());
+}
+
+TEST_F(BasinEngine, FrontGoesOnAfterAnEarlyCutoff)
+{
+    // The measured strip: cut off at 45 min, the front still reaches the end (at about
+    // 55 min), and every point gets water.
+    const TIrrikaInfoRecord o = engine.call(basinRecord(kFields[3], 4));
+    ASSERT_EQ(o.ErrorCode, 0);
+    EXPECT_GT(o.AdvanceTime, o.CutoffTime);
+    EXPECT_GT(o.MinInfDepth, 55);
+    EXPECT_LT(o.MaxInfDepth, 100);
+    // A later cutoff brings the front sooner, an earlier one leaves it short of the end.
+    TIrrikaInfoRecord later = basinRecord(kFields[3], 4);
+    later.CutoffTime = 50;
+    EXPECT_LT(engine.call(later).AdvanceTime, o.AdvanceTime);
+    TIrrikaInfoRecord early = basinRecord(kFields[3], 4);
+    early.CutoffTime = 25;
+    EXPECT_EQ(engine.call(early).ErrorCode, 2);
+}
+
+TEST_F(BasinEngine, DesignModesFindADesignWhereverOneExists)
+{
+    struct Case {
+        const char *situation;
+        int mode;
+        double flow, length, width, ratio;
+        bool meetsCriterion;  // else the nearest design within the limits
+    };
+    const Case cases[] = {
+        {"mode 1, 80 m basin on the shipped soil", 1, 40, 80, 80 / 1.5, 1.5, true},
+        {"mode 1, 200 m basin: 600 l/s comes closest", 1, 40, 200, 200 / 1.5, 1.5, false},
+        {"mode 2 without a width (the width is what it solves)", 2, 40, 40, 0, 0, true},
+    };
+    const Field &soil = kFields[0];
+    const double tauReq = std::pow(soil.depth / soil.k, 1.0 / soil.a);
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.situation);
+        TIrrikaInfoRecord in = basinRecord(soil, c.mode);
+        in.FlowRate = c.flow;
+        in.Length = c.length;
+        in.Width = c.width;
+        in.LengthWidthRatio = c.ratio;
+        const TIrrikaInfoRecord o = engine.call(in);
+        ASSERT_EQ(o.ErrorCode, 0);
+        EXPECT_NEAR(o.MinInfDepth, soil.depth, 0.005 * soil.depth);
+        if (c.meetsCriterion) {
+            EXPECT_NEAR(o.AdvanceTime, 0.25 * tauReq, 1e-3 * tauReq);
+        } else {
+            EXPECT_EQ(o.FlowRate, 600);
+            EXPECT_GT(o.AdvanceTime, 0.25 * tauReq);
+        }
+        if (c.mode == 2) {
+            EXPECT_NEAR(o.Width, o.Length / 1.5, 1e-9 * o.Length);
+        }
+    }
 }
 
 TEST_F(BasinEngine, ReportsEachFailureWithItsCodeAndLeavesTheRecord)

@@ -124,6 +124,48 @@ TEST_F(BorderEngine, FollowsTheExpectedTrends)
     EXPECT_GT(engine.call(borderRecord(4, 3)).ApplicationEfficiency, fixed);
 }
 
+TEST_F(BorderEngine, FrontGoesOnAfterAnEarlyCutoff)
+{
+    // The measured border: 250 m at slope 0.003 and 1.5 l/s per metre, cut off at 120 min;
+    // the front reaches the end on the water on the surface (at about 161 min).
+    TIrrikaInfoRecord in = borderRecord(4);
+    in.Length = 250;
+    in.Width = 10;
+    in.Slope = 0.003;
+    in.FlowRate = 1.5 * 0.06 * in.Width;
+    in.CutoffTime = 120;
+    const TIrrikaInfoRecord o = engine.call(in);
+    expectBalancedResult(o, o.Width, 1);
+    EXPECT_GT(o.AdvanceTime, o.CutoffTime);
+    EXPECT_NEAR(o.AdvanceTime, 161, 0.1 * 161);
+    in.CutoffTime = 80;
+    EXPECT_EQ(engine.call(in).ErrorCode, 11) << "this front stops short";
+}
+
+TEST_F(BorderEngine, InletDrainsLongerOnMilderSlopes)
+{
+    // The inlet stays wet after cutoff while its water drains, the longer the flatter the
+    // border (measured: 30 min at slope 0.001).
+    double last = 1e300;
+    for (double slope : {0.001, 0.003, 0.008}) {
+        SCOPED_TRACE(slope);
+        TIrrikaInfoRecord in = borderRecord(4);
+        in.Length = 250;
+        in.Width = 10;
+        in.Slope = slope;
+        in.FlowRate = 1.5 * 0.06 * in.Width;
+        in.CutoffTime = 270;
+        const TIrrikaInfoRecord o = engine.call(in);
+        ASSERT_EQ(o.ErrorCode, 0);
+        const double draining = o.DepletionTime - o.CutoffTime;
+        EXPECT_LT(draining, last);
+        last = draining;
+        if (slope == 0.001) {
+            EXPECT_NEAR(draining, 30, 10);
+        }
+    }
+}
+
 TEST_F(BorderEngine, DesignKeepsTheInflowNonErosive)
 {
     // A steep long border: only an erosive stream would advance within the criterion.

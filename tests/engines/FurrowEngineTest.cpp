@@ -58,6 +58,26 @@ TEST_F(FurrowEngine, DesignModesRoundTripThroughTheEvaluation)
     }
 }
 
+TEST_F(FurrowEngine, FrontGoesOnAfterAnEarlyCutoff)
+{
+    // A 400 m furrow cut off at 150 min: the front reaches the end at about 157 min.
+    TIrrikaInfoRecord in = furrowRecord(4);
+    in.Length = 400;
+    in.Slope = 0.003;
+    in.SideSlope = 1.5;
+    in.Spacing = 0.75;
+    in.FlowRate = 1.2 * 0.06;
+    in.KostiakovA = 0.5;
+    in.KostiakovK = 0.002;
+    in.KostiakovFo = 0.0001;
+    in.CutoffTime = 150;
+    const TIrrikaInfoRecord o = engine.call(in);
+    expectBalancedResult(o, o.Spacing, 4);
+    EXPECT_GT(o.AdvanceTime, o.CutoffTime);
+    in.CutoffTime = 100;
+    EXPECT_EQ(engine.call(in).ErrorCode, 8) << "this front stops short";
+}
+
 TEST_F(FurrowEngine, TwoPointEstimateReproducesTheTrialAdvance)
 {
     TIrrikaInfoRecord in = furrowRecord(4, 1, 3);
