@@ -2,8 +2,9 @@
 
 namespace hydraulics {
 
-std::vector<double> advanceStations(double length, int count)
+std::vector<double> advanceStations(double length)
 {
+    const int count = kAdvanceStations;
     std::vector<double> x(count + 1);
     for (int i = 0; i <= count; ++i) x[i] = length * std::pow(double(i) / count, 1.5);
     x[count] = length;

@@ -20,8 +20,9 @@ const double kMaxAdvanceTime = 1.0e5;  // minutes; slower fronts count as stalle
 enum class AdvanceStatus { Ok, DoesNotReach };
 
 // Stations from the inlet to the end, closer together near the inlet where the front is
-// fastest: x_i = L (i / n)^1.5.
-std::vector<double> advanceStations(double length, int count);
+// fastest: x_i = L (i / n)^1.5, n = kAdvanceStations.
+const int kAdvanceStations = 24;
+std::vector<double> advanceStations(double length);
 
 // Adds station x to the trajectory and finds the first time after the previous station at
 // which balance(t) >= 0; balance reads the trajectory with its last time set to t, is
@@ -93,15 +94,29 @@ bool advanceTo(Trajectory &tr, double x, double predicted, Balance balance)
 // stations; the first stations get a rough guess that advanceTo brackets from.
 double predictedArrival(const Trajectory &tr, double x);
 
-// Carries the front on from its last point through stations[from..] with dx/dt = speed(x, t),
-// by the trapezoidal rule from station to station; speed reads the trajectory with its last
-// time set to t and is 0 once the front can no longer move. True when it passes them all.
-template <class Speed>
-bool advanceBySpeed(Trajectory &tr, const std::vector<double> &stations, std::size_t from,
-                    Speed speed)
+// Marches the front through stations[1..] (stations[0] is the inlet), each by advanceTo from
+// the local power law's guess; Ok when it passes them all, and the trajectory then reaches
+// the end.
+template <class Balance>
+AdvanceStatus advanceThrough(Trajectory &tr, const std::vector<double> &stations, Balance balance)
 {
-    for (std::size_t i = from; i < stations.size(); ++i) {
-        const double xs = tr.x.back(), ts = tr.t.back(), x = stations[i];
+    for (std::size_t i = 1; i < stations.size(); ++i) {
+        if (!advanceTo(tr, stations[i], predictedArrival(tr, stations[i]), balance))
+            return AdvanceStatus::DoesNotReach;
+    }
+    tr.reachesEnd = true;
+    return AdvanceStatus::Ok;
+}
+
+// Carries the front on from its last point through the stations beyond it with
+// dx/dt = speed(x, t), by the trapezoidal rule from station to station; speed reads the
+// trajectory with its last time set to t and is 0 once the front can no longer move. True
+// when it passes them all.
+template <class Speed>
+bool advanceBySpeed(Trajectory &tr, const std::vector<double> &stations, Speed speed)
+{
+    for (const double x : stations) {
+        const double xs = tr.x.back(), ts = tr.t.back();
         if (x <= xs) continue;
         const double fromSpeed = speed(xs, ts);
         if (!(fromSpeed > 0.0)) return false;

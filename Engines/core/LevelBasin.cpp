@@ -8,7 +8,6 @@ namespace hydraulics {
 
 namespace {
 
-const int kStations = 24;
 const double kAlpha = 13.0 / 16.0;  // the similarity front moves as t^alpha
 
 // The similarity solution without infiltration: shape factor, its constant c, and the profile
@@ -223,14 +222,8 @@ Trajectory levelBasinAdvance(const LevelBasinField &f, AdvanceStatus &status)
     status = AdvanceStatus::DoesNotReach;
     if (!(f.inflow > 0.0) || !(f.length > 0.0) || !(f.manningN > 0.0)) return tr;
     StorageModel model(f);
-    const std::vector<double> stations = advanceStations(f.length, kStations);
-    for (int i = 1; i <= kStations; ++i) {
-        const bool reached = advanceTo(tr, stations[i], predictedArrival(tr, stations[i]),
-                                       [&](double t) { return f.inflow * t - model.storedAndInfiltrated(tr, t); });
-        if (!reached) return tr;
-    }
-    tr.reachesEnd = true;
-    status = AdvanceStatus::Ok;
+    status = advanceThrough(tr, advanceStations(f.length),
+                            [&](double t) { return f.inflow * t - model.storedAndInfiltrated(tr, t); });
     return tr;
 }
 
@@ -239,17 +232,9 @@ Trajectory levelBasinAdvanceAfterCutoff(const LevelBasinField &f, const Trajecto
 {
     if (!(cutoff > 0.0) || cutoff >= running.endTime()) return running;
     // The running advance up to cutoff, and the front's state then.
-    Trajectory tr;
-    std::size_t i = 1;
-    while (running.t[i] < cutoff) ++i;
-    tr.x.assign(running.x.begin(), running.x.begin() + i);
-    tr.t.assign(running.t.begin(), running.t.begin() + i);
-    const double speedAtCutoff = (running.x[i] - running.x[i - 1]) / (running.t[i] - running.t[i - 1]);
-    const double xCutoff = running.front(cutoff);
-    if (xCutoff > tr.x.back()) {
-        tr.x.push_back(xCutoff);
-        tr.t.push_back(cutoff);
-    }
+    Trajectory tr = running.until(cutoff);
+    const double xCutoff = tr.x.back();
+    const double speedAtCutoff = running.speed(xCutoff);
     const double applied = f.inflow * cutoff;
     const double volumeAtCutoff = applied - infiltratedAlong(f.z, tr, cutoff);
     if (!(volumeAtCutoff > 0.0)) return tr;
@@ -262,8 +247,7 @@ Trajectory levelBasinAdvanceAfterCutoff(const LevelBasinField &f, const Trajecto
                             std::pow(volume / volumeAtCutoff, 7.0 / 6.0) *
                             std::pow(x / xCutoff, -5.0 / 3.0));
     };
-    if (!advanceBySpeed(tr, running.x, i, speed)) return tr;
-    tr.reachesEnd = true;
+    tr.reachesEnd = advanceBySpeed(tr, running.x, speed);
     return tr;
 }
 

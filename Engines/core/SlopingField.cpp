@@ -9,7 +9,6 @@ namespace hydraulics {
 
 namespace {
 
-const int kStations = 24;
 const int kDrainageSteps = 48;  // time steps of the drainage characteristic after cutoff
 // Inlet depletion: the inlet drains like a linear reservoir over the zero-inertia drainage
 // time of its normal flow, kDepletionScale y0 A0 / (S0 Q): the time the flow takes over the
@@ -121,29 +120,21 @@ Trajectory slopingAdvance(const SlopingField &f, AdvanceStatus &status)
     auto inlet = inletFlow(f, f.inflow);
     if (!inlet || !(f.length > 0.0)) return tr;
     const FlowAreas fa = flowAreas(f, inlet->depth);
-    const std::vector<double> stations = advanceStations(f.length, kStations);
     std::vector<double> beyond;
-    for (int i = 1; i <= kStations; ++i) {
-        const bool reached = advanceTo(tr, stations[i], predictedArrival(tr, stations[i]), [&](double t) {
-            const double infiltrated = infiltratedAlong(f.z, tr, t, &beyond);
-            // The flow at each station: the inflow less the intake upstream.
-            double storage = 0.0, last = 0.0;
-            const std::size_t n = tr.x.size();
-            for (std::size_t j = 0; j < n; ++j) {
-                const double q = f.inflow - (beyond[0] - beyond[j]);
-                const double a = fa.area(q);
-                if (j > 0) storage += 0.5 * (last + a) * (tr.x[j] - tr.x[j - 1]);
-                last = a;
-            }
-            // Close to the inlet the front is all there is of the profile: it keeps at least
-            // most of the storage.
-            storage -= std::min(fa.frontStorageDeficit(f.inflow - beyond[0]), 0.3 * storage);
-            return f.inflow * t - storage - infiltrated;
-        });
-        if (!reached) return tr;
-    }
-    tr.reachesEnd = true;
-    status = AdvanceStatus::Ok;
+    status = advanceThrough(tr, advanceStations(f.length), [&](double t) {
+        const double infiltrated = infiltratedAlong(f.z, tr, t, &beyond);
+        // The flow at each station: the inflow less the intake upstream.
+        double storage = 0.0, last = 0.0;
+        for (std::size_t j = 0; j < tr.x.size(); ++j) {
+            const double a = fa.area(f.inflow - (beyond[0] - beyond[j]));
+            if (j > 0) storage += 0.5 * (last + a) * (tr.x[j] - tr.x[j - 1]);
+            last = a;
+        }
+        // Close to the inlet the front is all there is of the profile: it keeps at least
+        // most of the storage.
+        storage -= std::min(fa.frontStorageDeficit(f.inflow - beyond[0]), 0.3 * storage);
+        return f.inflow * t - storage - infiltrated;
+    });
     return tr;
 }
 
@@ -177,16 +168,7 @@ Trajectory slopingAdvanceAfterCutoff(const SlopingField &f, const Trajectory &ru
     }
     if (caught < 0.0) return running;
     // From the catch on the draining wave feeds the front.
-    Trajectory tr;
-    std::size_t i = 1;
-    while (running.t[i] < caught) ++i;
-    tr.x.assign(running.x.begin(), running.x.begin() + i);
-    tr.t.assign(running.t.begin(), running.t.begin() + i);
-    const double xCaught = running.front(caught);
-    if (xCaught > tr.x.back()) {
-        tr.x.push_back(xCaught);
-        tr.t.push_back(caught);
-    }
+    Trajectory tr = running.until(caught);
     const double applied = f.inflow * cutoff, m = fa.rating.m;
     auto speed = [&](double xf, double now) {
         const double volume = applied - infiltratedAlong(f.z, tr, now);
@@ -195,7 +177,7 @@ Trajectory slopingAdvanceAfterCutoff(const SlopingField &f, const Trajectory &ru
         // Never faster than the front with the inflow running.
         return std::min(running.speed(xf), fa.rating.alpha * std::pow(frontArea, m - 1.0));
     };
-    if (advanceBySpeed(tr, running.x, i, speed)) tr.reachesEnd = true;
+    tr.reachesEnd = advanceBySpeed(tr, running.x, speed);
     return tr;
 }
 

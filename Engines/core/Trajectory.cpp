@@ -24,6 +24,21 @@ double Trajectory::front(double now) const
     return x[i - 1] + w * (x[i] - x[i - 1]);
 }
 
+Trajectory Trajectory::until(double now) const
+{
+    Trajectory out;
+    std::size_t i = 1;
+    while (i < t.size() && t[i] < now) ++i;
+    out.x.assign(x.begin(), x.begin() + i);
+    out.t.assign(t.begin(), t.begin() + i);
+    const double reached = front(now);
+    if (reached > out.x.back()) {
+        out.x.push_back(reached);
+        out.t.push_back(now);
+    }
+    return out;
+}
+
 double Trajectory::speed(double at) const
 {
     std::size_t i = std::size_t(std::lower_bound(x.begin(), x.end(), at) - x.begin());

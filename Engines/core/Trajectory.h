@@ -26,6 +26,8 @@ struct Trajectory {
     double time(double at) const;
     // Front position at time now (the last station once the front has passed it).
     double front(double now) const;
+    // The trajectory as far as the front got by time now (it ends at the front then).
+    Trajectory until(double now) const;
     // Speed of the front on the segment that holds x.
     double speed(double at) const;
     double endTime() const { return t.back(); }
