@@ -27,8 +27,7 @@ std::vector<double> advanceStations(double length);
 // Adds station x to the trajectory and finds the first time after the previous station at
 // which balance(t) >= 0; balance reads the trajectory with its last time set to t, is
 // negative just after the previous station and may return -infinity once the front can no
-// longer get there. predicted: a guess of that time; the root is bracketed from it outwards,
-// one per cent first, as the guess is mostly that good.
+// longer get there. predicted: a guess of that time (Roots.h brackets outwards from it).
 // False (and the station removed again) when the front does not get there.
 template <class Balance>
 bool advanceTo(Trajectory &tr, double x, double predicted, Balance balance)
@@ -40,47 +39,12 @@ bool advanceTo(Trajectory &tr, double x, double predicted, Balance balance)
         tr.t.back() = t;
         return balance(t);
     };
-    const double earliest = previous + 1e-9 * (1.0 + previous);
-    // Samples move out from the guess, by the secant through the last two where it points
-    // the way (a little beyond, to catch the sign change), otherwise by doubling or halving.
-    double lo = earliest, flo = 0.0, hi = 0.0, fhi = 0.0;
-    bool loKnown = false, hiKnown = false;
-    double t = predicted > earliest ? predicted : previous + 1.0;
-    double tLast = 0.0, fLast = 0.0;
-    for (int i = 0; i < 100 && !(loKnown && hiKnown); ++i) {
-        const double ft = f(t);
-        if (std::isnan(ft) || ft == -HUGE_VAL) break;
-        if (ft >= 0.0) { hi = t; fhi = ft; hiKnown = true; }
-        else { lo = t; flo = ft; loKnown = true; }
-        if (loKnown && hiKnown) break;
-        double next;
-        const bool up = !hiKnown;  // still looking for the time the front gets there
-        if (i == 0) {
-            next = previous + (t - previous) * (up ? 1.01 : 0.99);
-        } else {
-            const double estimate = t - ft * (t - tLast) / (ft - fLast);
-            const double past = estimate + 0.1 * (estimate - t);
-            const bool usable = std::isfinite(past) && (up ? past > t : past < t);
-            next = usable ? past : t;
-            if (up) next = std::min(std::max(next, t + 0.01 * (t - previous)), previous + 3.0 * (t - previous));
-            else next = std::max(std::min(next, t - 0.01 * (t - previous)), previous + 0.3 * (t - previous));
-        }
-        if (up && next > kMaxAdvanceTime) break;
-        if (!up && next <= earliest) {
-            // The balance holds right after the previous station: the front passes at once.
-            loKnown = true;
-            flo = f(earliest);
-            lo = earliest;
-            if (flo >= 0.0) { hi = lo; fhi = flo; }
-            break;
-        }
-        tLast = t;
-        fLast = ft;
-        t = next;
-    }
-    const bool bracketed = loKnown && hiKnown;
     std::optional<double> root;
-    if (bracketed) root = flo >= 0.0 ? std::optional<double>(lo) : findRootBetween(f, lo, flo, hi, fhi, 1e-8);
+    if (auto b = bracketFrom(f, previous, predicted, kMaxAdvanceTime)) {
+        // A balance already met just after the previous station: the front passes at once.
+        root = b->flo >= 0.0 ? std::optional<double>(b->lo)
+                             : findRootBetween(f, b->lo, b->flo, b->hi, b->fhi, 1e-8);
+    }
     if (!root) {
         tr.x.pop_back();
         tr.t.pop_back();

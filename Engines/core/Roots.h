@@ -57,6 +57,55 @@ std::optional<double> findRoot(F f, double lo, double hi, double relTol = 1e-10)
     return findRootBetween(f, lo, flo, hi, fhi, relTol);
 }
 
+// Bracket of the first time f turns non-negative after `from`, where f is negative, searched
+// outwards from a guess: one per cent each way first (the guesses are mostly that good), then
+// along the secant through the last two samples, a tenth beyond its root to catch the sign
+// change, at least 1 % and at most three times (upwards) or 30 % (downwards) of the distance
+// from `from`. f may return -infinity once it can no longer turn non-negative. Nothing when
+// it does not by `limit`; a bracket [from, from] when f(from) is already non-negative.
+struct Bracket {
+    double lo, flo, hi, fhi;
+};
+
+template <class F>
+std::optional<Bracket> bracketFrom(F f, double from, double guess, double limit)
+{
+    const double earliest = from + 1e-9 * (1.0 + std::fabs(from));
+    Bracket b{earliest, 0.0, 0.0, 0.0};
+    bool loKnown = false, hiKnown = false;
+    double t = guess > earliest ? guess : from + 1.0, tLast = 0.0, fLast = 0.0;
+    for (int i = 0; i < 100; ++i) {
+        const double ft = f(t);
+        if (std::isnan(ft) || ft == -HUGE_VAL) return std::nullopt;
+        if (ft >= 0.0) { b.hi = t; b.fhi = ft; hiKnown = true; }
+        else { b.lo = t; b.flo = ft; loKnown = true; }
+        if (loKnown && hiKnown) return b;
+        const bool up = !hiKnown;
+        const double span = t - from;
+        double next = from + span * (up ? 1.01 : 0.99);
+        if (i > 0) {
+            const double past = t - 1.1 * ft * (t - tLast) / (ft - fLast);
+            next = std::isfinite(past) && (up ? past > t : past < t) ? past : t;
+            next = up ? std::min(std::max(next, t + 0.01 * span), from + 3.0 * span)
+                      : std::max(std::min(next, t - 0.01 * span), from + 0.3 * span);
+        }
+        if (up && next > limit) return std::nullopt;
+        if (!up && next <= earliest) {
+            b.lo = earliest;
+            b.flo = f(earliest);
+            if (b.flo >= 0.0) {
+                b.hi = b.lo;
+                b.fhi = b.flo;
+            }
+            return b;
+        }
+        tLast = t;
+        fLast = ft;
+        t = next;
+    }
+    return std::nullopt;
+}
+
 // Root of an increasing-to-positive f on [lo, oo): widens the upper end by doubling up to
 // limit before searching. Nothing when f stays negative up to limit.
 template <class F>
