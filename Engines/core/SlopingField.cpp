@@ -45,6 +45,9 @@ FlowAreas flowAreas(const SlopingField &f, double inletDepth)
     fa.sigma2 = std::log(fa.refArea / f.section->area(0.1 * inletDepth)) / std::log(10.0);
     fa.slope = f.slope;
     const double m = fa.rating.m, s2 = fa.sigma2;
+    // A section whose conveyance grows no faster than its area (power laws with tau2 >=
+    // sigma2) has no kinematic front to speak of: no deficit then.
+    if (!(m > 1.0)) return fa;
     // (1 / sigma2) * integral over a = A / A_f in (0, 1) of (1 - a) a^(1/sigma2 - 1) /
     // (a^(-2(m-1)) - 1), with a = u^4 to smooth the end at 0.
     fa.frontDeficit = integrate(
@@ -173,7 +176,9 @@ Trajectory slopingAdvanceAfterCutoff(const SlopingField &f, const Trajectory &ru
     auto speed = [&](double xf, double now) {
         const double volume = applied - infiltratedAlong(f.z, tr, now);
         if (!(volume > 0.0)) return 0.0;
-        const double frontArea = m * volume / ((m - 1.0) * xf);
+        // The wave's area at the front, m / (m - 1) times its mean (the mean itself where the
+        // rating has no such wave).
+        const double frontArea = (m > 1.0 ? m / (m - 1.0) : 1.0) * volume / xf;
         // Never faster than the front with the inflow running.
         return std::min(running.speed(xf), fa.rating.alpha * std::pow(frontArea, m - 1.0));
     };
