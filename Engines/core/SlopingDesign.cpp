@@ -63,8 +63,9 @@ Outcome solveCutoff(const SlopingCase &c, double cutoffMax)
     return evaluateCase(c, *cutoff);
 }
 
-// Design search: the decision variable at which the advance takes advanceRatio tau_req.
-// A stalled front counts as an endlessly slow one, which keeps the bracket.
+// Design search: the decision variable at which the advance with the inflow running takes
+// advanceRatio tau_req. A stalled front counts as an endlessly slow one, which keeps the
+// bracket.
 Outcome design(const SlopingRequest &rq, const CaseMaker &make, bool byFlow)
 {
     auto caseAt = [&](double v) {
@@ -82,11 +83,11 @@ Outcome design(const SlopingRequest &rq, const CaseMaker &make, bool byFlow)
     const double hi = byFlow ? std::log(rq.flowMax) : rq.lengthMax;
     if (!(lo < hi) || !(rq.advanceRatio > 0.0)) return failed(Failure::BadInput);
     // With more flow the advance gets quicker, with more length slower.
-    const double slowEnd = byFlow ? hi : lo, fastEnd = byFlow ? lo : hi;
-    const double atSlowEnd = mismatch(slowEnd);
-    if (atSlowEnd >= kMaxAdvanceTime) return failed(Failure::AdvanceStalls);
-    if (atSlowEnd > 0.0) return failed(Failure::TooSlowAtLimit);
-    if (mismatch(fastEnd) < 0.0) return failed(Failure::TooFastAtLimit);
+    const double quickest = byFlow ? hi : lo, slowest = byFlow ? lo : hi;
+    const double atQuickest = mismatch(quickest);
+    if (atQuickest >= kMaxAdvanceTime) return failed(Failure::AdvanceStalls);
+    if (atQuickest > 0.0) return failed(Failure::TooSlowAtLimit);
+    if (mismatch(slowest) < 0.0) return failed(Failure::TooFastAtLimit);
     auto v = findRoot(mismatch, lo, hi, 1e-12);
     if (!v) return failed(Failure::NoConvergence);
     auto c = caseAt(*v);
