@@ -82,6 +82,24 @@ inline void FillRun(TIrrigationRun *run, TCalculationMode mode, TInfiltrationTyp
     }
 }
 
+// A data set of runs 1..runs, each filled by FillRun with its own mode, infiltration type
+// and values; the current run is the last.
+inline std::unique_ptr<TIrrigationDataSet> FilledDataSet(TIrrigationModule module, int runs, const std::string &fileName)
+{
+    auto dataSet = std::make_unique<TIrrigationDataSet>(module);
+    for (int i = 1; i <= runs; ++i) {
+        dataSet->NewRun();
+        FillRun(dataSet->GetRunByNumber(i), 1 + i % 4, i % 3 == 0 ? 2 : 0, 10.0 * i);
+    }
+    dataSet->SetFileName(fileName);
+    dataSet->SetCurrentRun(runs);
+    return dataSet;
+}
+
+inline double Value(TIrrigationRun *run, const char *name) { return run->GetParameters()->FindParameter(name)->GetValue(); }
+inline double Shown(TIrrigationRun *run, const char *name) { return run->GetParameters()->FindParameter(name)->GetDisplayValue(); }
+inline TUnitKind KindOf(TIrrigationRun *run, const char *name) { return run->GetParameters()->FindParameter(name)->GetUnit()->Kind(); }
+
 // Everything a load may change: which run objects the data set holds and all they carry.
 inline std::string Snapshot(TIrrigationDataSet &dataSet)
 {

@@ -5,6 +5,7 @@
 #include "NumberText.h"
 #include "RecordingDialogs.h"
 #include "RunFileFixture.h"
+#include "RunFileText.h"
 #include "TempFolder.h"
 #include "uConstants.h"
 #include "uRunFileLines.h"
@@ -16,45 +17,6 @@
 #include <sys/resource.h>
 
 namespace {
-
-const std::string kUnitsLine = "7;2;2;11;3;13;13;11;13;16;7;2;2;11;14;14;14;3;3;3;3;3;2;2;11;11;";
-const std::string kRunLine =
-    "1;1;1;27.5;40;50;84.2;80;0.15;1;300;0.706;2.84;27.5;40;50;84.2;89.6;100;95.1;80;88.3;85.1;5.1;0;40;0;31.7;96.4;";
-
-std::string CurveLine(double first, double step)
-{
-    TLineBuilder line;
-    for (int row = 0; row <= 30; ++row)
-        line.AddValue(first + row * step);
-    return line.Text();
-}
-
-// The first n fields of a line, each with its separator.
-std::string FirstFields(const std::string &line, std::size_t n)
-{
-    TLineBuilder cut;
-    const TFieldList fields = SplitFields(line);
-    for (std::size_t i = 0; i < n && i < fields.size(); ++i)
-        cut.Add(fields[i]);
-    return cut.Text();
-}
-
-std::string Lines(const std::vector<std::string> &lines, const char *end = "\r\n")
-{
-    std::string text;
-    for (const std::string &line : lines)
-        text += line + end;
-    return text;
-}
-
-std::string Header(const char *tag, const std::string &fileName)
-{
-    return std::string(tag) + ";IrrikaWindows 1.0;" + fileName + ";";
-}
-
-double Value(TIrrigationRun *run, const char *name) { return run->GetParameters()->FindParameter(name)->GetValue(); }
-double Shown(TIrrigationRun *run, const char *name) { return run->GetParameters()->FindParameter(name)->GetDisplayValue(); }
-TUnitKind KindOf(TIrrigationRun *run, const char *name) { return run->GetParameters()->FindParameter(name)->GetUnit()->Kind(); }
 
 // Rewrites every code `from` of a file's units line as `to`.
 void ReplaceUnitCodes(const std::string &name, const std::string &from, const std::string &to)
@@ -73,14 +35,7 @@ class RunFileTest : public ::testing::Test {
 protected:
     std::unique_ptr<TIrrigationDataSet> DataSet(TIrrigationModule module, int runs)
     {
-        auto dataSet = std::make_unique<TIrrigationDataSet>(module);
-        for (int i = 1; i <= runs; ++i) {
-            dataSet->NewRun();
-            FillRun(dataSet->GetRunByNumber(i), 1 + i % 4, i % 3 == 0 ? 2 : 0, 10.0 * i);
-        }
-        dataSet->SetFileName(folder.File("own"));
-        dataSet->SetCurrentRun(runs);
-        return dataSet;
+        return FilledDataSet(module, runs, folder.File("own"));
     }
 
     RecordingDialogs dialogs;

@@ -113,11 +113,13 @@ TEST(IrrikaIniFile, UnitTableKeepsFileOrderNamesAsWrittenAndInverseFactors)
     RecordingDialogs dialogs;
     const auto units = TIrrikaIniFile(imBasin).ReadUnits();
     ASSERT_NE(units, nullptr);
+    // A dimensionless unit converts nothing, whatever factor its line gives: the mode and
+    // the options are codes that a factor would turn into other codes.
     const struct {
         const char *name;
         TUnitKind kind;
         double factor;
-    } expected[] = {{"Feet", 0, 3.28}, {"MM", 2, 1}, {"Gallons", 12, 1}, {"Empty", 12, 4},
+    } expected[] = {{"Feet", 0, 3.28}, {"MM", 2, 1}, {"Gallons", 12, 1}, {"Empty", 12, 1},
                     {"Hours", 11, 0.0166666666666667}, {"meters", 1, 2}};
     ASSERT_EQ(units->Count(), 6);
     std::unique_ptr<TIterator> it(units->CreateIterator());
@@ -154,6 +156,8 @@ TEST(IrrikaIniFile, FactorThatIsNotANumberOrIsZeroRaises)
         const char *line;
         const char *message;
     } cases[] = {{"LS_1=0", "Floating point division by zero"},
+                 {"LS_1=11E-310", "Floating point overflow"},
+                 {"LS_1=-4E-309", "Floating point overflow"},
                  {"LS_1=", "'' is not a valid floating point value"},
                  {"LS_1=2,5", "'2,5' is not a valid floating point value"},
                  {"LS_1=one", "'one' is not a valid floating point value"}};
@@ -302,6 +306,64 @@ TEST(IrrikaIniFile, InitialValuesAndLimitsFallBackSilentlyWhenUnusable)
         EXPECT_EQ(flow->GetValue(), c.value);
         EXPECT_EQ(flow->Boundary()->Lower(), c.lower);
         EXPECT_EQ(flow->Boundary()->Upper(), c.upper);
+        EXPECT_TRUE(dialogs.Messages().empty());
+    }
+}
+
+// An unknown unit name before "Empty" becomes the first unit of no unit; its factor must
+// not reach the mode, which would then read 3 or 0 instead of 1.
+TEST(IrrikaIniFile, UnknownUnitBeforeEmptyLeavesTheModeAlone)
+{
+    SettingsFolder folder;
+    folder.Write("Striva.INI", "[ConversionUnits]\nGallons=3\nLS_1=1\nMeters=1\nMM=1\nMinutes=1\nEmpty=1\n"
+                               "Perc=1\nMM_MIN_A=1\nMM_MIN=1\nMM_1=1\n[InitialSettings]\nMode=1\nOperation=3\n");
+    RecordingDialogs dialogs;
+    TIrrikaIniFile reader(imBorder);
+    const auto units = reader.ReadUnits();
+    TParameters set;
+    reader.ReadParameters(units.get(), set);
+    TParameter *mode = set.FindParameter("Mode");
+    EXPECT_EQ(mode->GetUnit()->Name(), "Gallons");
+    EXPECT_EQ(mode->GetDisplayValueAsInteger(), 1);
+    EXPECT_EQ(mode->GetValue(), 1.0);
+    EXPECT_EQ(set.FindParameter("Operation")->GetValueAsInteger(), 3);
+    EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"Cannot find correct Unit Gallons"});
+}
+
+// An initial value that its parameter cannot hold falls back to the built-in default, like
+// one that is not a number: an option must have a whole number in the 32-bit range (the
+// roles and the run files read it so), and no value may leave the double range once
+// stored or shown.
+TEST(IrrikaIniFile, InitialValuesThatNoRunCanHoldFallBack)
+{
+    const struct {
+        const char *line;
+        const char *name;
+        double value;
+    } cases[] = {
+        {"Operation=1.2E93", "Operation", 1},
+        {"Operation=-3E9", "Operation", 1},
+        {"Mode=2147483648", "Mode", 1},
+        {"Geometry=2.4", "Geometry", 2.4},
+        {"Mode=-2147483648", "Mode", -2147483648.0},
+        // Flows are stored in l/s but the first flow unit here is m3/min: 1E308 m3/min
+        // cannot be stored, 40 m3/min can.
+        {"FlowRate=1E308", "FlowRate", 0.5 / 0.06},
+        {"FlowRate=1E306", "FlowRate", 1E306 / 0.06},
+    };
+    SettingsFolder folder;
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.line);
+        folder.Write("Rillox.INI", std::string("[ConversionUnits]\nM3Min_1=0.06\nLS_1=1\nMeters=1\nMM=1\n"
+                                               "Minutes=1\nEmpty=1\nPerc=1\nMM_MIN_A=1\nMM_MIN=1\nMM_1=1\n"
+                                               "M_MIN=1\nM_2_Sig2=1\nM_1_Tau2=1\n[InitialSettings]\n") +
+                                       c.line + "\n");
+        RecordingDialogs dialogs;
+        TIrrikaIniFile reader(imFurrow);
+        const auto units = reader.ReadUnits();
+        TParameters set;
+        reader.ReadParameters(units.get(), set);
+        EXPECT_DOUBLE_EQ(set.FindParameter(c.name)->GetValue(), c.value);
         EXPECT_TRUE(dialogs.Messages().empty());
     }
 }

@@ -33,6 +33,29 @@ TEST(FloatToStr, GeneralTextWithFifteenDigits)
     }
 }
 
+// Rounding to 15 digits must not carry a number past the double range: there the text
+// rounds toward zero, so the reader takes back everything the writer wrote.
+TEST(FloatToStr, NeverWritesANumberTheReaderRefuses)
+{
+    const double max = std::numeric_limits<double>::max();
+    const FloatTextCase cases[] = {
+        {max, "1.79769313486231E308"},
+        {-max, "-1.79769313486231E308"},
+        {std::nextafter(max, 0.0), "1.79769313486231E308"},
+        {1.79769313486231e308, "1.79769313486231E308"},
+        {9.99999999999999e307, "9.99999999999999E307"},
+        {std::numeric_limits<double>::denorm_min(), "4.94065645841247E-324"},
+        {std::numeric_limits<double>::min(), "2.2250738585072E-308"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(FloatToStr(c.value), c.text);
+        double back = 0.0;
+        ASSERT_TRUE(TryStrToFloat(FloatToStr(c.value), back));
+        EXPECT_NEAR(back, c.value, std::fabs(c.value) * 1e-14);
+    }
+}
+
 TEST(StrToFloat, AcceptsPlainDecimalText)
 {
     const struct {
