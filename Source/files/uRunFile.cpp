@@ -7,6 +7,7 @@
 #include "uIrrigationDataSet.h"
 #include "uParameterRoles.h"
 
+#include <cmath>
 #include <memory>
 #include <optional>
 #include <sys/stat.h>
@@ -71,6 +72,59 @@ void FeedInfiltration(TIrrigationRun *run)
     coefficients.Fo = 0.0;
     infiltration->SetCoefficients(coefficients);
 }
+
+// The first run in the data set's order, whatever its number: the units line must come
+// from a run that exists. An empty data set makes a first run, as its GetFirstRun does.
+TIrrigationRun *FirstRunOf(TIrrigationDataSet *dataSet)
+{
+    const std::vector<TIrrigationRun *> runs = RunsOf(dataSet);
+    return runs.empty() ? dataSet->GetFirstRun() : runs.front();
+}
+
+// The run that an append adds: the data set's last run, or the last in its order when no
+// run carries the number of the count (a file numbered by hand).
+TIrrigationRun *LastRunOf(TIrrigationDataSet *dataSet)
+{
+    if (TIrrigationRun *last = dataSet->GetLastRun())
+        return last;
+    const std::vector<TIrrigationRun *> runs = RunsOf(dataSet);
+    return runs.empty() ? nullptr : runs.back();
+}
+
+// A value read from a file must stay a number once stored and once shown again, or the
+// next save would write text that no reader takes.
+void CheckHeld(double stored, double factor)
+{
+    if (!std::isfinite(stored) || !std::isfinite(stored * factor))
+        throw EOverflow();
+}
+
+void CheckHeld(const TParameter *p)
+{
+    if (p->HasValue() && p->GetUnit())
+        CheckHeld(p->GetValue(), p->GetUnit()->Factor());
+}
+
+// Reading back what was just written shows nothing: a failure is reported once, as the
+// write's failure.
+class TMutedDialogs : public Dialogs {
+public:
+    TMutedDialogs() : FPrevious(Dialogs::Install(this)) {}
+    ~TMutedDialogs() override { Dialogs::Install(FPrevious); }
+    TMutedDialogs(const TMutedDialogs &) = delete;
+    TMutedDialogs &operator=(const TMutedDialogs &) = delete;
+
+    DialogAnswer Message(const std::string &, DialogIcon, DialogButtons, const std::string &) override
+    {
+        return DialogAnswer::Cancel;
+    }
+    bool OpenFile(const FileDialogRequest &, FileDialogChoice &) override { return false; }
+    bool SaveFile(const FileDialogRequest &, FileDialogChoice &) override { return false; }
+    bool PrintSetup() override { return false; }
+
+private:
+    Dialogs *FPrevious;
+};
 
 bool PathExists(const std::string &path)
 {
@@ -148,7 +202,7 @@ std::string TRunFile::BuildHeaderLine(TIrrigationDataSet *dataSet) const
 
 std::string TRunFile::BuildUnitsLine(TIrrigationDataSet *dataSet) const
 {
-    return BuildUnitsLine(dataSet ? dataSet->GetFirstRun() : nullptr);
+    return BuildUnitsLine(dataSet ? FirstRunOf(dataSet) : nullptr);
 }
 
 std::string TRunFile::BuildUnitsLine(TIrrigationRun *run) const
@@ -199,29 +253,51 @@ void TRunFile::ParseRunLine(const TFieldList *runFields, const TFieldList *unitF
 {
     if (!run || !runFields || !unitFields)
         return;
-    if (runFields->size() > FLayout.MostRunFields || unitFields->size() > FLayout.MostUnitFields)
-        return;
+    // A line that cannot be applied would leave the run in the settings file's units while
+    // the file says others: its numbers would come back meaning something else.
+    if (runFields->size() > FLayout.MostRunFields)
+        throw EListError(static_cast<int>(FLayout.MostRunFields));
+    if (unitFields->size() > FLayout.MostUnitFields)
+        throw EListError(static_cast<int>(FLayout.MostUnitFields));
     const TFieldList &fields = *runFields;
     run->SetNumber(StrToInt(FieldAt(fields, 0)));
     run->SetMode(StrToInt(FieldAt(fields, 1)));
     run->SetInfiltrationType(FileCodeToInfiltrationType(FLayout, StrToInt(FieldAt(fields, 2))));
     for (std::size_t i = 0; i < FLayout.Options.size(); ++i) {
         const std::string &text = FieldAt(fields, 3 + i);
-        if (TParameter *p = Find(run, FLayout.Options[i]))
+        if (TParameter *p = Find(run, FLayout.Options[i])) {
             p->SetDisplayValue(text);
+            CheckHeld(p);
+        }
     }
     for (std::size_t k = 0; k < FLayout.Columns.size(); ++k) {
         const TUnitKind kind = FileCodeToUnitKind(FLayout, StrToInt(FieldAt(*unitFields, k)));
         TParameter *p = Find(run, FLayout.Columns[k]);
-        // The column's unit becomes the unit of its kind for the whole run, curves included,
-        // so that the value is taken as the file shows it.
         if (p && p->GetUnit())
-            run->ChangeUnit(p->GetUnit()->Kind(), kind);
+            TakeColumnUnit(run, p->GetUnit()->Kind(), kind);
         const std::string &text = FieldAt(fields, FLayout.FirstColumnField() + k);
-        if (p)
+        if (p) {
             p->SetDisplayValue(text);
+            CheckHeld(p);
+        }
     }
     ApplyParameterRoles(*FLayout.Roles, run);
+}
+
+void TRunFile::TakeColumnUnit(TIrrigationRun *run, TUnitKind own, TUnitKind file) const
+{
+    const TUnitQuantity quantity = QuantityOf(own);
+    // The code of no unit, which the program writes for a parameter whose unit it lacks,
+    // names no quantity: the column keeps its unit.
+    if (file == ukEmpty && quantity != TUnitQuantity::None)
+        return;
+    // A unit of another quantity would re-point every parameter sharing the column's unit,
+    // the mode and the options among the dimensionless ones.
+    if (QuantityOf(file) != quantity)
+        throw ERangeError();
+    // The column's unit becomes the unit of its kind for the whole run, curves included,
+    // so that the value is taken as the file shows it.
+    run->ChangeUnit(own, file);
 }
 
 void TRunFile::ParseArrayLine(const std::string &line, TParameterArray *array) const
@@ -233,7 +309,9 @@ void TRunFile::ParseArrayLine(const std::string &line, TParameterArray *array) c
     const double inverse = unit ? unit->InverseFactor() : 0.0;
     for (int row = 0; row < kCurvePoints; ++row) {
         const double value = StrToFloat(FieldAt(fields, static_cast<std::size_t>(row)));
-        array->SetValue(row, 0, inverse != 0.0 ? value * inverse : value);
+        const double stored = inverse != 0.0 ? value * inverse : value;
+        CheckHeld(stored, unit ? unit->Factor() : 1.0);
+        array->SetValue(row, 0, stored);
     }
 }
 
@@ -314,13 +392,14 @@ int TRunFile::LoadFromFile(TIrrigationDataSet *dataSet)
     return Load(dataSet) == Outcome::Failed ? -1 : 0;
 }
 
-int TRunFile::Write(TIrrigationDataSet *dataSet, int extraRuns, const std::vector<std::string> &extraLines)
+int TRunFile::Write(TIrrigationDataSet *dataSet, const std::string &unitsLine, int extraRuns,
+                    const std::vector<std::string> &extraLines)
 {
     if (!OpenWrite())
         return -1;
     try {
         FFile.WriteLine(BuildHeaderLine(dataSet));
-        FFile.WriteLine(BuildUnitsLine(dataSet));
+        FFile.WriteLine(unitsLine);
         FFile.WriteLine(std::to_string(dataSet->GetRunCount() + extraRuns));
         for (TIrrigationRun *run : RunsOf(dataSet)) {
             FFile.WriteLine(BuildRunLine(run));
@@ -333,14 +412,36 @@ int TRunFile::Write(TIrrigationDataSet *dataSet, int extraRuns, const std::vecto
         FFile.Discard();
         throw;
     }
+    // The new content replaces the file only once the program's own reader took it, so
+    // that no fault of the writer can leave a file that the program cannot open.
+    if (FFile.Flush() && !ReadsBack(*dataSet)) {
+        FFile.Discard();
+        ShowErrorMessage(uConstants::FileNotClosed);
+        return -1;
+    }
     return Close() ? 0 : -1;
+}
+
+bool TRunFile::ReadsBack(const TIrrigationDataSet &dataSet) const
+{
+    const std::unique_ptr<TIrrigationDataSet> scratch = dataSet.CreateScratch();
+    TRunFile reader(FLayout);
+    reader.FileName = FFile.WrittenPath();
+    TMutedDialogs muted;
+    try {
+        return reader.Load(scratch.get()) == Outcome::Loaded;
+    } catch (const std::exception &) {
+        return false;
+    }
 }
 
 int TRunFile::SaveToFile(TIrrigationDataSet *dataSet)
 {
     if (!dataSet)
         return 0;
-    return Write(dataSet, 0, {});
+    // Built before the count: an empty data set makes its first run here.
+    const std::string unitsLine = BuildUnitsLine(dataSet);
+    return Write(dataSet, unitsLine, 0, {});
 }
 
 bool TRunFile::UnitsMatchFile(TIrrigationRun *run)
@@ -358,7 +459,7 @@ int TRunFile::AppendRun(TIrrigationDataSet *dataSet)
 {
     if (!dataSet || OpenAndCheckHeader(false) != Outcome::Loaded)
         return -1;
-    TIrrigationRun *last = dataSet->GetLastRun();
+    TIrrigationRun *last = LastRunOf(dataSet);
     if (!UnitsMatchFile(last)) {
         ShowErrorMessage(uConstants::UnitsDifferFromFile);
         Close();
@@ -366,6 +467,7 @@ int TRunFile::AppendRun(TIrrigationDataSet *dataSet)
     }
     Close();
 
+    const std::string keptUnits = BuildUnitsLine(last);
     std::vector<std::string> kept = {BuildRunLine(last)};
     for (TParameterArray *array : ArraysOf(last))
         kept.push_back(BuildArrayLine(array));
@@ -374,7 +476,13 @@ int TRunFile::AppendRun(TIrrigationDataSet *dataSet)
     // so the run that was to be appended is not lost.
     TDataSetSnapshot own(dataSet);
     try {
-        if (Load(dataSet) != Outcome::Loaded || Write(dataSet, 1, kept) != 0 || Load(dataSet) != Outcome::Loaded) {
+        if (Load(dataSet) != Outcome::Loaded) {
+            own.Restore();
+            return -1;
+        }
+        // A file without runs takes the appended run's units, and no first run is made up.
+        const std::string unitsLine = dataSet->GetRunCount() > 0 ? BuildUnitsLine(dataSet) : keptUnits;
+        if (Write(dataSet, unitsLine, 1, kept) != 0 || Load(dataSet) != Outcome::Loaded) {
             own.Restore();
             return -1;
         }

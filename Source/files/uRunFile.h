@@ -12,6 +12,7 @@
 #include "uRunFileLayout.h"
 #include "uRunFileLines.h"
 #include "uTextFile.h"
+#include "uUnitKind.h"
 
 #include <string>
 
@@ -45,11 +46,13 @@ public:
     std::string BuildRunLine(TIrrigationRun *run) const;
     // Empty for no array.
     std::string BuildArrayLine(TParameterArray *array) const;
-    // Applies a run line read with the file's units line; not applied when either list
-    // is missing or longer than the module accepts. A missing field or a field that is no
-    // number raises, with part of the line applied.
+    // Applies a run line read with the file's units line; nothing when either list is
+    // missing. Raises, with part of the line applied, when either is longer than the module
+    // accepts, a field is missing or no number, a unit code names another quantity than its
+    // column's, or a value leaves the double range once stored or shown.
     void ParseRunLine(const TFieldList *runFields, const TFieldList *unitFields, TIrrigationRun *run) const;
-    // An empty line leaves the curve as it is.
+    // An empty line leaves the curve as it is; a point beyond the double range once stored
+    // or shown raises.
     void ParseArrayLine(const std::string &line, TParameterArray *array) const;
 
 private:
@@ -61,8 +64,15 @@ private:
     // restored and, for the basin, the error raised again.
     Outcome ReadRuns(TIrrigationDataSet *dataSet);
     Outcome Load(TIrrigationDataSet *dataSet);
-    // Writes the data set's runs and then the extra lines, counted as extraRuns runs.
-    int Write(TIrrigationDataSet *dataSet, int extraRuns, const std::vector<std::string> &extraLines);
+    // Writes the header, the units line, the count and the data set's runs, then the
+    // extra lines, counted as extraRuns runs; replaces the file only when the new content
+    // reads back.
+    int Write(TIrrigationDataSet *dataSet, const std::string &unitsLine, int extraRuns,
+              const std::vector<std::string> &extraLines);
+    // True when the content just written loads into a data set like the given one.
+    bool ReadsBack(const TIrrigationDataSet &dataSet) const;
+    // Gives the run the unit of the file's kind for a column whose parameter shows own.
+    void TakeColumnUnit(TIrrigationRun *run, TUnitKind own, TUnitKind file) const;
     bool UnitsMatchFile(TIrrigationRun *run);
 
     const TRunFileLayout &FLayout;

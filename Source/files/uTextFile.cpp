@@ -79,6 +79,7 @@ bool TTextFile::OpenWrite(const std::string &fileName)
     if (!FReplacement.Create(fileName))
         return false;
     FWriteFailed = false;
+    FFlushed = false;
     FPending.clear();
     FMode = Mode::Writing;
     return true;
@@ -86,7 +87,7 @@ bool TTextFile::OpenWrite(const std::string &fileName)
 
 void TTextFile::WriteLine(const std::string &line)
 {
-    if (FMode != Mode::Writing)
+    if (FMode != Mode::Writing || FFlushed)
         return;
     FPending += line;
     FPending += "\r\n";
@@ -97,9 +98,20 @@ void TTextFile::WriteLine(const std::string &line)
     }
 }
 
+bool TTextFile::Flush()
+{
+    if (FMode != Mode::Writing)
+        return false;
+    if (!FFlushed && !FWriteFailed)
+        FWriteFailed = !(WriteAll(FReplacement.Descriptor(), FPending) && FReplacement.CloseDescriptor());
+    FFlushed = true;
+    FPending.clear();
+    return !FWriteFailed;
+}
+
 bool TTextFile::FinishWrite()
 {
-    if (!FWriteFailed && WriteAll(FReplacement.Descriptor(), FPending) && FReplacement.Commit())
+    if (Flush() && FReplacement.Commit())
         return true;
     FReplacement.Discard();
     return false;

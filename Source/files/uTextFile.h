@@ -31,8 +31,13 @@ public:
     // False when the target could not be written: an existing target that refuses
     // writing, or a folder in which no file can be made.
     bool OpenWrite(const std::string &fileName);
-    // Appends the line and CR LF.
+    // Appends the line and CR LF; nothing after Flush.
     void WriteLine(const std::string &line);
+    // Puts the whole new content on the disk under WrittenPath() without touching the
+    // target yet, so that it can be read back first. False when writing failed.
+    bool Flush();
+    // While writing: the file that holds the new content until Close moves it in place.
+    const std::string &WrittenPath() const { return FReplacement.TemporaryPath(); }
 
     // Ends reading, or finishes writing and puts the new content in place of the target.
     // False when writing, flushing or replacing failed; the target then keeps what it held.
@@ -51,6 +56,7 @@ private:
     std::ifstream FIn;
     ReplacementFile FReplacement;  // the new content while writing
     bool FWriteFailed = false;
+    bool FFlushed = false;      // the content is complete on the disk
     std::string FPending;       // written lines not yet handed to the system
 };
 

@@ -23,8 +23,13 @@ constexpr ModuleData kModuleData[] = {
 
 }  // namespace
 
-TIrrigationDataSet::TIrrigationDataSet(TIrrigationModule module)
-    : FIniFile(std::make_unique<TIrrikaIniFile>(module))
+TIrrigationDataSet::TIrrigationDataSet(TIrrigationModule module) : TIrrigationDataSet(module, nullptr)
+{
+    FUnits = FIniFile->ReadUnits();
+}
+
+TIrrigationDataSet::TIrrigationDataSet(TIrrigationModule module, std::unique_ptr<TUnits> units)
+    : FIniFile(std::make_unique<TIrrikaIniFile>(module)), FUnits(std::move(units))
 {
     for (const ModuleData &data : kModuleData) {
         if (data.module == module) {
@@ -32,7 +37,25 @@ TIrrigationDataSet::TIrrigationDataSet(TIrrigationModule module)
             FFileKind = data.fileKind;
         }
     }
-    FUnits = FIniFile->ReadUnits();
+}
+
+std::unique_ptr<TIrrigationDataSet> TIrrigationDataSet::CreateScratch() const
+{
+    std::unique_ptr<TUnits> units;
+    if (FUnits) {
+        units = std::make_unique<TUnits>();
+        std::unique_ptr<TIterator> it(FUnits->CreateIterator());
+        while (!it->IsDone()) {
+            const auto *unit = static_cast<TUnit *>(it->Next());
+            auto copy = std::make_unique<TUnit>();
+            copy->SetName(unit->Name());
+            copy->SetKind(unit->Kind());
+            copy->SetFactor(unit->Factor());
+            copy->SetInverseFactor(unit->InverseFactor());
+            units->Add(std::move(copy));
+        }
+    }
+    return std::unique_ptr<TIrrigationDataSet>(new TIrrigationDataSet(FIniFile->Module(), std::move(units)));
 }
 
 int TIrrigationDataSet::AddRun(std::unique_ptr<TIrrigationRun> run)

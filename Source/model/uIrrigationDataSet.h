@@ -18,6 +18,11 @@ public:
     // Reads the unit table; a factor that is not a number or is 0 raises from here.
     explicit TIrrigationDataSet(TIrrigationModule module);
 
+    // A data set of the same module without runs, with a copy of this one's unit table and
+    // no other state: a run file just written is read back into it before it replaces the
+    // old file, so the read happens in the units the file was written with.
+    std::unique_ptr<TIrrigationDataSet> CreateScratch() const;
+
     // The data set takes ownership; -1 for no run, else 0.
     int AddRun(std::unique_ptr<TIrrigationRun> run);
     // A new run read from the settings file that takes over the previous run's values;
@@ -57,6 +62,9 @@ public:
     void SetDataDir(const std::string &folder) { FDataDir = folder; }
 
 private:
+    // Everything but the unit table, which the caller gives.
+    TIrrigationDataSet(TIrrigationModule module, std::unique_ptr<TUnits> units);
+
     // Declared so that destruction frees the unit table, then the reader, then the runs.
     TAggregationList FRuns;
     std::unique_ptr<TIrrikaIniFile> FIniFile;

@@ -10,6 +10,9 @@
 #include "uParameters.h"
 #include "uUnitKind.h"
 
+#include <cmath>
+#include <cstdint>
+
 namespace {
 
 struct ModuleFile {
@@ -30,6 +33,20 @@ const ModuleFile *FindModuleFile(TIrrigationModule module)
         if (file.module == module)
             return &file;
     return nullptr;
+}
+
+// Whether a parameter of the row can hold an initial value in unit: its stored value and
+// its display stay within the double range, and an option (a code that the roles and the
+// run files read as an integer) rounds to a 32-bit integer.
+bool Holds(const TInputDefinition &row, const TUnit *unit, double value)
+{
+    const double whole = std::nearbyint(value);  // halves to even, as Round
+    if (!row.Bounded && !(whole >= INT32_MIN && whole <= INT32_MAX))
+        return false;
+    if (!unit)
+        return true;
+    const double stored = value * unit->InverseFactor();
+    return std::isfinite(stored) && std::isfinite(stored * unit->Factor());
 }
 
 constexpr int kCurveRows = 30;  // 31 points along the field
@@ -73,10 +90,18 @@ std::unique_ptr<TUnits> TIrrikaIniFile::ReadUnits() const
         auto unit = std::make_unique<TUnit>();
         unit->SetName(key);
         unit->SetKind(GetUnitKind(key));
-        const double factor = StrToFloat(IniFile::ValueOf(values, key));
-        unit->SetFactor(factor);
+        double factor = StrToFloat(IniFile::ValueOf(values, key));
         if (factor == 0.0)
             throw EZeroDivide();
+        // A factor so small that its inverse leaves the double range would turn every value
+        // entered in the unit into an infinity that no run file can hold.
+        if (!std::isfinite(1.0 / factor))
+            throw EOverflow();
+        // The mode and the options are codes: a dimensionless unit, known or not, converts
+        // nothing, or a mode of 1 would be shown and saved as 3 or as 0.
+        if (unit->Kind() == ukEmpty)
+            factor = 1.0;
+        unit->SetFactor(factor);
         unit->SetInverseFactor(1.0 / factor);
         units->Add(std::move(unit));
     }
@@ -91,7 +116,9 @@ void TIrrikaIniFile::ReadParameters(const TUnits *units, TParameters &parameters
     const IniFile ini(path);
     auto unitOf = [units](TUnitKind kind) { return units ? units->GetUnit(kind) : nullptr; };
     for (const TInputDefinition &row : InputDefinitions(FModule)) {
-        const double value = ini.ReadFloat("InitialSettings", row.Key, row.Default);
+        double value = ini.ReadFloat("InitialSettings", row.Key, row.Default);
+        if (!Holds(row, unitOf(row.UnitKind), value))
+            value = row.Default;
         std::unique_ptr<TParameter> parameter;
         if (row.Bounded) {
             const double lower = ini.ReadFloat("Boundaries", std::string(row.Key) + "_L", row.Lower);

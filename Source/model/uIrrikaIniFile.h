@@ -24,10 +24,14 @@ public:
     const std::string &FileName() const { return FFileName; }
 
     // A new unit table in file order, or nullptr when the file is missing (after the
-    // module's message). A factor that is not a number, or is 0, raises and nothing is built.
+    // module's message). A factor that is not a number, is 0 or has no finite inverse
+    // raises and nothing is built. Units of no unit (kind Empty, or a name the program does
+    // not know) get the factor 1 whatever their line says.
     std::unique_ptr<TUnits> ReadUnits() const;
     // Appends the module's whole parameter set with initial values and limits from the
     // file; the parameters refer to units of the given table. A missing file adds nothing.
+    // An initial value that the parameter cannot hold (an option that is no 32-bit integer,
+    // a value beyond the double range once stored or shown) gives the built-in default.
     void ReadParameters(const TUnits *units, TParameters &parameters) const;
 
     // The kind of a ConversionUnits name, ignoring letter case; an unknown name shows

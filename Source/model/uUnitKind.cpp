@@ -63,7 +63,33 @@ constexpr UnitKindName kUnitKindNames[] = {
     {"Empty", ukEmpty},
 };
 
+using Q = TUnitQuantity;
+
+// By kind, 0..46.
+constexpr TUnitQuantity kQuantities[UnitKindCount] = {
+    Q::Length, Q::Length,                                        // 0 feet, 1 metres
+    Q::Depth, Q::Depth, Q::Depth, Q::Depth,                      // 2 mm, 3 inch, 4 m^3/m, 5 ft^3/ft
+    Q::Flow, Q::Flow, Q::Flow, Q::Flow,                          // 6..9
+    Q::Time, Q::Time,                                            // 10 minutes, 11 hours
+    Q::None, Q::Percent, Q::Depth,                               // 12 no unit, 13 percent, 14 cm
+    Q::KostiakovK, Q::KostiakovK, Q::KostiakovK, Q::KostiakovK,  // 15..18
+    Q::KostiakovK, Q::KostiakovK, Q::KostiakovK, Q::KostiakovK,  // 19..22
+    Q::Slope, Q::Slope,                                          // 23, 24
+    Q::Velocity,                                                 // 25 m/min
+    Q::IntakeRate, Q::IntakeRate, Q::IntakeRate,                 // 26..28
+    Q::IntakeRate, Q::IntakeRate, Q::IntakeRate,                 // 29..31
+    Q::ShapeSigma, Q::ShapeTau, Q::ShapeSigma, Q::ShapeTau,      // 32..35
+    Q::Velocity, Q::Velocity, Q::Velocity,                       // 36..38
+    Q::KostiakovK, Q::KostiakovK, Q::KostiakovK, Q::KostiakovK,  // 39..42
+    Q::IntakeRate, Q::IntakeRate, Q::IntakeRate, Q::IntakeRate,  // 43..46
+};
+
 }  // namespace
+
+TUnitQuantity QuantityOf(TUnitKind kind)
+{
+    return kind < UnitKindCount ? kQuantities[kind] : TUnitQuantity::None;
+}
 
 bool IsUnitKind(int code)
 {

@@ -59,6 +59,16 @@ inline constexpr TUnitKind ukFT3FT_1_HR = 46;  // ft^3/ft per hour
 
 inline constexpr int UnitKindCount = 47;
 
+// What a unit measures. Units of one quantity stand for each other (a flow in l/s or in
+// gal/min, a depth in mm or, for a furrow, in m^3/m); the unit menus switch only within a
+// quantity, and a run file may give a column only a unit of the column's quantity.
+enum class TUnitQuantity {
+    Length, Depth, Flow, Time, None, Percent, KostiakovK, Slope, Velocity, IntakeRate, ShapeSigma, ShapeTau
+};
+
+// The quantity of a kind; None for no unit and for codes outside 0..46.
+TUnitQuantity QuantityOf(TUnitKind kind);
+
 // True for the codes 0..46, so that readers of stored codes can refuse anything else.
 bool IsUnitKind(int code);
 

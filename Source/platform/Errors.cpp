@@ -21,6 +21,8 @@ EConvertError::EConvertError(const std::string &text)
 
 EZeroDivide::EZeroDivide() : Exception("Floating point division by zero") {}
 
+EOverflow::EOverflow() : Exception("Floating point overflow") {}
+
 ERangeError::ERangeError() : Exception("Range check error") {}
 
 EInvalidOp::EInvalidOp() : Exception("Invalid floating point operation") {}

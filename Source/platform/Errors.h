@@ -44,6 +44,12 @@ public:
     EZeroDivide();
 };
 
+// "Floating point overflow": a number beyond the double range.
+class EOverflow : public Exception {
+public:
+    EOverflow();
+};
+
 // "Range check error": an integer conversion whose result does not fit.
 class ERangeError : public Exception {
 public:

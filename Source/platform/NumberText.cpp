@@ -29,6 +29,28 @@ std::string TidyExponent(const std::string &text)
     return mantissa + "E" + (negative ? "-" : "") + exponent;
 }
 
+// Scientific text of value with 15 significant digits rounded toward zero instead of to
+// the nearest. Only asked for just below the largest double, where rounding to the
+// nearest went up to 1.79769313486232E308: the text is one unit too far in its last digit.
+std::string RoundedTowardZero(double value)
+{
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+    std::string text(buffer, result.ptr);
+    const auto e = text.find('e');
+    std::size_t last = e - 1;
+    for (; text[last] == '0'; --last)
+        text[last] = '9';
+    --text[last];
+    // No trailing zeros in the mantissa, no point without decimals.
+    std::size_t end = e;
+    while (text[end - 1] == '0')
+        --end;
+    if (text[end - 1] == '.')
+        --end;
+    return text.substr(0, end) + text.substr(e);
+}
+
 }  // namespace
 
 std::string FloatToStr(double value)
@@ -43,7 +65,11 @@ std::string FloatToStr(double value)
     // which is exactly the fixed range 1E-4 <= |x| < 1E15.
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
-    return TidyExponent(std::string(buffer, result.ptr));
+    std::string text = TidyExponent(std::string(buffer, result.ptr));
+    double back = 0.0;
+    if (!TryStrToFloat(text, back))
+        text = TidyExponent(RoundedTowardZero(value));
+    return text;
 }
 
 bool TryStrToFloat(const std::string &text, double &value)

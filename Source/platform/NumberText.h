@@ -9,8 +9,10 @@
 
 // General text with up to 15 significant digits: fixed notation for 0 and for
 // 1E-4 <= |x| < 1E15, otherwise "1.25E15" / "5E-5" (no "+", no leading exponent zeros).
-// No trailing zeros, no decimal point for whole numbers. NaN and infinities give
-// "NAN", "INF" and "-INF".
+// No trailing zeros, no decimal point for whole numbers. A finite number is never written
+// as text that StrToFloat refuses: where rounding up would leave the double range, the
+// last digit rounds toward zero (1.79769313486231E308). NaN and infinities give "NAN",
+// "INF" and "-INF".
 std::string FloatToStr(double value);
 
 // Text to number: optional blanks, an optional sign, digits with an optional '.', and an

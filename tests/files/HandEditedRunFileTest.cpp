@@ -91,10 +91,11 @@ TEST_F(HandEditedRunFileTest, RunsNotNumberedFromOneKeepTheUnitsLine)
     // The other formats likewise, from files whose runs were renumbered 0 and 5.
     for (const ModuleCase &m : {Modules()[imBorder], Modules()[imFurrow]}) {
         SCOPED_TRACE(m.name);
+        const std::string file = folder.File(std::string("renumbered") + m.layout.Extension);
         std::vector<std::string> lines = SavedLines(m, 2);
+        lines[0] = Header(m.layout.Tag, file);
         lines[RunLineIndex(m, 0)] = WithField(lines[RunLineIndex(m, 0)], 0, "0");
         lines[RunLineIndex(m, 1)] = WithField(lines[RunLineIndex(m, 1)], 0, "5");
-        const std::string file = folder.File(std::string("renumbered") + m.layout.Extension);
         WriteBytes(file, Lines(lines));
         TIrrigationDataSet loaded(m.module);
         ASSERT_EQ(Load(m, file, loaded), 0);

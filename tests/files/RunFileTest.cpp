@@ -356,26 +356,6 @@ TEST_F(RunFileTest, ReadsLfLinesAndRunsNumberedTwoThenOne)
     EXPECT_DOUBLE_EQ(runs[1]->GetParameters()->FindArray("AdvanceTime")->GetDisplayValue(0, 0), 5);
 }
 
-TEST_F(RunFileTest, BasinRunLineOfThirtyFieldsIsNotApplied)
-{
-    const std::string name = folder.File("long.pdx");
-    WriteBytes(name, Lines({Header("PondixFile", name), kUnitsLine, "1", kRunLine + "7;", CurveLine(2, 1)}));
-    TIrrigationDataSet dataSet(imBasin);
-    TPondixFile file;
-    file.FileName = name;
-    ASSERT_EQ(file.LoadFromFile(&dataSet), 0);
-    TIrrigationDataSet fresh(imBasin);
-    fresh.NewRun();
-    TIrrigationRun *run = dataSet.GetRunByNumber(1);
-    ASSERT_NE(run, nullptr);
-    EXPECT_TRUE(run->Saved());
-    EXPECT_DOUBLE_EQ(Value(run, "FlowRate"), Value(fresh.GetRunByNumber(1), "FlowRate"));
-    // The infiltration object is fed all the same, from the values the run was made with.
-    EXPECT_DOUBLE_EQ(run->GetInfiltration()->GetCoefficients().A, Value(fresh.GetRunByNumber(1), "KostiakovA"));
-    EXPECT_DOUBLE_EQ(run->GetInfiltration()->GetCoefficients().k, Value(fresh.GetRunByNumber(1), "Kostiakovk"));
-    EXPECT_DOUBLE_EQ(run->GetParameters()->FindArray("AdvanceTime")->GetDisplayValue(30, 0), 32);
-}
-
 TEST_F(RunFileTest, ColumnCodesSwitchTheRunsUnits)
 {
     // Saves one run, rewrites one unit code of the units line and loads it back.

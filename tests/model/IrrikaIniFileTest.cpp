@@ -346,15 +346,14 @@ TEST(IrrikaIniFile, InitialValuesThatNoRunCanHoldFallBack)
         {"Mode=2147483648", "Mode", 1},
         {"Geometry=2.4", "Geometry", 2.4},
         {"Mode=-2147483648", "Mode", -2147483648.0},
-        // Flows are stored in l/s but the first flow unit here is m3/min: 1E308 m3/min
-        // cannot be stored, 40 m3/min can.
+        // The flow unit shows 0.06 per stored unit: 1E308 shown cannot be stored, 1E306 can.
         {"FlowRate=1E308", "FlowRate", 0.5 / 0.06},
         {"FlowRate=1E306", "FlowRate", 1E306 / 0.06},
     };
     SettingsFolder folder;
     for (const auto &c : cases) {
         SCOPED_TRACE(c.line);
-        folder.Write("Rillox.INI", std::string("[ConversionUnits]\nM3Min_1=0.06\nLS_1=1\nMeters=1\nMM=1\n"
+        folder.Write("Rillox.INI", std::string("[ConversionUnits]\nLS_1=0.06\nMeters=1\nMM=1\n"
                                                "Minutes=1\nEmpty=1\nPerc=1\nMM_MIN_A=1\nMM_MIN=1\nMM_1=1\n"
                                                "M_MIN=1\nM_2_Sig2=1\nM_1_Tau2=1\n[InitialSettings]\n") +
                                        c.line + "\n");
