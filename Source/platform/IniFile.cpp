@@ -85,8 +85,12 @@ std::vector<std::pair<std::string, std::string>> IniFile::ReadSectionValues(cons
 
 std::string IniFile::ReadString(const std::string &section, const std::string &key, const std::string &def) const
 {
-    const std::string value = ValueOf(ReadSectionValues(section), key);
-    return value.empty() ? def : value;
+    // As ValueOf on ReadSectionValues, without copying the section for every key.
+    if (const Section *s = Find(section))
+        for (const auto &entry : s->entries)
+            if (!entry.second.empty() && SameText(entry.first, key))
+                return entry.second;
+    return def;
 }
 
 double IniFile::ReadFloat(const std::string &section, const std::string &key, double def) const

@@ -12,5 +12,9 @@ std::string UpperCase(std::string text)
 
 bool SameText(const std::string &a, const std::string &b)
 {
-    return UpperCase(a) == UpperCase(b);
+    // Letter by letter, without upper-case copies: the settings reader and the parameter
+    // lookups compare names many times for every new run.
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
+               return std::toupper(x) == std::toupper(y);
+           });
 }

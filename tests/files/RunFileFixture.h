@@ -3,14 +3,12 @@
 
 // Data sets of the three modules read from the shipped settings files, runs filled with
 // values that tell every parameter apart, and a snapshot of a data set to prove that an
-// operation left it exactly as it was.
+// operation left it exactly as it was. Plain C++, so that the fuzz harnesses share it.
 
 #include "uIrrigationDataSet.h"
 #include "uPondixFile.h"
 #include "uRilloxFile.h"
 #include "uStrivaFile.h"
-
-#include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
@@ -94,6 +92,30 @@ inline std::unique_ptr<TIrrigationDataSet> FilledDataSet(TIrrigationModule modul
     dataSet->SetFileName(fileName);
     dataSet->SetCurrentRun(runs);
     return dataSet;
+}
+
+// Unit switches as the unit menus make them, one list per choice of units: (from, to)
+// kinds; a kind the module's unit table lacks is skipped by ChangeUnit.
+using UnitChoice = std::vector<std::pair<TUnitKind, TUnitKind>>;
+inline const std::vector<UnitChoice> &UnitChoices()
+{
+    static const std::vector<UnitChoice> choices = {
+        {},
+        {{ukLS_1, ukGALMIN_1}, {ukMeters, ukFeet}, {ukMM, ukINCH}, {ukMinutes, ukHours}, {ukMM_1, ukFTFT_1},
+         {ukMM_MIN, ukIN_HR}, {ukMM_MIN_A, ukIN_HR_A}, {ukM_MIN, ukFT_HR}, {ukM_2_Sig2, ukFT_2_Sig2},
+         {ukM_1_Tau2, ukFT_1_Tau2}},
+        {{ukLS_1, ukM3MIN_1}, {ukMM, ukCM}, {ukMM_MIN, ukCM_HR}, {ukMM_MIN_A, ukCM_MIN_A}, {ukM_MIN, ukM_HR}},
+        {{ukLS_1, ukFT3S_1}, {ukMM, ukFT3FT_1}, {ukMM_MIN, ukFT3FT_1_MIN}, {ukMM_MIN_A, ukFT3FT_1_HR_A},
+         {ukMinutes, ukHours}},
+    };
+    return choices;
+}
+
+inline void ChooseUnits(TIrrigationDataSet &dataSet, const UnitChoice &choice)
+{
+    for (TIrrigationRun *run : RunsIn(dataSet))
+        for (const auto &[from, to] : choice)
+            run->ChangeUnit(from, to);
 }
 
 inline double Value(TIrrigationRun *run, const char *name) { return run->GetParameters()->FindParameter(name)->GetValue(); }

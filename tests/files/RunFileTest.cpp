@@ -197,25 +197,13 @@ TEST_F(RunFileTest, ConvertedValuesAreFormedInExtendedPrecision)
 // byte: the checks of the reader never refuse or change what the writer wrote.
 TEST_F(RunFileTest, ProgramWrittenFilesSaveBackByteForByte)
 {
-    // (from, to) unit switches, as the unit menus make them; a kind the table lacks is skipped.
-    const std::vector<std::vector<std::pair<TUnitKind, TUnitKind>>> choices = {
-        {},
-        {{ukLS_1, ukGALMIN_1}, {ukMeters, ukFeet}, {ukMM, ukINCH}, {ukMinutes, ukHours}, {ukMM_1, ukFTFT_1},
-         {ukMM_MIN, ukIN_HR}, {ukMM_MIN_A, ukIN_HR_A}, {ukM_MIN, ukFT_HR}, {ukM_2_Sig2, ukFT_2_Sig2},
-         {ukM_1_Tau2, ukFT_1_Tau2}},
-        {{ukLS_1, ukM3MIN_1}, {ukMM, ukCM}, {ukMM_MIN, ukCM_HR}, {ukMM_MIN_A, ukCM_MIN_A}, {ukM_MIN, ukM_HR}},
-        {{ukLS_1, ukFT3S_1}, {ukMM, ukFT3FT_1}, {ukMM_MIN, ukFT3FT_1_MIN}, {ukMM_MIN_A, ukFT3FT_1_HR_A},
-         {ukMinutes, ukHours}},
-    };
     for (const ModuleCase &m : Modules()) {
-        for (std::size_t c = 0; c < choices.size(); ++c) {
+        for (std::size_t c = 0; c < UnitChoices().size(); ++c) {
             SCOPED_TRACE(std::string(m.name) + " choice " + std::to_string(c));
             const std::string name = folder.File(std::string("bytes") + m.layout.Extension);
             auto saved = DataSet(m.module, 3);
             saved->SetFileName(name);
-            for (TIrrigationRun *run : RunsIn(*saved))
-                for (const auto &[from, to] : choices[c])
-                    run->ChangeUnit(from, to);
+            ChooseUnits(*saved, UnitChoices()[c]);
             auto formatter = m.makeFormatter();
             formatter->FileName = name;
             ASSERT_EQ(formatter->SaveToFile(saved.get()), 0);
