@@ -84,33 +84,36 @@ void Fail(const std::string &what)
     std::abort();
 }
 
-int Load(TIrrigationDataSet &dataSet, const std::string &fileName)
+namespace {
+
+// One operation of the module's formatter on the file; Raised when it passed an error on.
+int Call(int (TFileFormatter::*operation)(TIrrigationDataSet *), TIrrigationDataSet &dataSet,
+         const std::string &fileName)
 {
     auto formatter = Module().makeFormatter();
     formatter->FileName = fileName;
     try {
-        return formatter->LoadFromFile(&dataSet);
+        return (formatter.get()->*operation)(&dataSet);
     } catch (const Exception &) {
         return Raised;
     }
+}
+
+}  // namespace
+
+int Load(TIrrigationDataSet &dataSet, const std::string &fileName)
+{
+    return Call(&TFileFormatter::LoadFromFile, dataSet, fileName);
 }
 
 int Save(TIrrigationDataSet &dataSet, const std::string &fileName)
 {
-    auto formatter = Module().makeFormatter();
-    formatter->FileName = fileName;
-    return formatter->SaveToFile(&dataSet);
+    return Call(&TFileFormatter::SaveToFile, dataSet, fileName);
 }
 
 int Append(TIrrigationDataSet &dataSet, const std::string &fileName)
 {
-    auto formatter = Module().makeFormatter();
-    formatter->FileName = fileName;
-    try {
-        return formatter->AppendRun(&dataSet);
-    } catch (const Exception &) {
-        return Raised;
-    }
+    return Call(&TFileFormatter::AppendRun, dataSet, fileName);
 }
 
 void CheckSameRun(TIrrigationRun *a, TIrrigationRun *b, bool numbers, bool roles)

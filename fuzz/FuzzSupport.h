@@ -33,7 +33,7 @@ inline void Check(bool condition, const char *what)
 }
 
 // What a load, a save or an append returned; Raised when it passed an error on (only the
-// basin does, and only for reading errors).
+// basin's reading errors may; a save that raises is a finding like any other Raised).
 constexpr int Raised = -2;
 int Load(TIrrigationDataSet &dataSet, const std::string &fileName);
 int Save(TIrrigationDataSet &dataSet, const std::string &fileName);

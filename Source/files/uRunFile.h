@@ -6,7 +6,8 @@
 //
 // A load changes the data set only once the whole file was read: a missing, refused or
 // broken file leaves its runs, file name, kind and current run as they were. A save or an
-// append replaces the file only once the whole new content was written.
+// append replaces the file only once the whole new content was written and the module's
+// own reader took it back into a scratch data set.
 
 #include "uFileFormatter.h"
 #include "uRunFileLayout.h"
