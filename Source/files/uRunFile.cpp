@@ -6,6 +6,7 @@
 #include "uConstants.h"
 #include "uIrrigationDataSet.h"
 #include "uParameterRoles.h"
+#include "uUnitKind.h"
 
 #include <cmath>
 #include <memory>
@@ -81,16 +82,6 @@ TIrrigationRun *FirstRunOf(TIrrigationDataSet *dataSet)
     return runs.empty() ? dataSet->GetFirstRun() : runs.front();
 }
 
-// The run that an append adds: the data set's last run, or the last in its order when no
-// run carries the number of the count (a file numbered by hand).
-TIrrigationRun *LastRunOf(TIrrigationDataSet *dataSet)
-{
-    if (TIrrigationRun *last = dataSet->GetLastRun())
-        return last;
-    const std::vector<TIrrigationRun *> runs = RunsOf(dataSet);
-    return runs.empty() ? nullptr : runs.back();
-}
-
 // A value read from a file must stay a number once stored and once shown again, or the
 // next save would write text that no reader takes.
 void CheckHeld(double stored, double factor)
@@ -103,6 +94,24 @@ void CheckHeld(const TParameter *p)
 {
     if (p->HasValue() && p->GetUnit())
         CheckHeld(p->GetValue(), p->GetUnit()->Factor());
+}
+
+// Gives the run the unit of the file's kind for a column whose parameter shows a unit of
+// kind own.
+void TakeColumnUnit(TIrrigationRun *run, TUnitKind own, TUnitKind file)
+{
+    const TUnitQuantity quantity = QuantityOf(own);
+    // The code of no unit, which the program writes for a parameter whose unit it lacks,
+    // names no quantity: the column keeps its unit.
+    if (file == ukEmpty && quantity != TUnitQuantity::None)
+        return;
+    // A unit of another quantity would re-point every parameter sharing the column's unit,
+    // the mode and the options among the dimensionless ones.
+    if (QuantityOf(file) != quantity)
+        throw ERangeError();
+    // The column's unit becomes the unit of its kind for the whole run, curves included,
+    // so that the value is taken as the file shows it.
+    run->ChangeUnit(own, file);
 }
 
 // Reading back what was just written shows nothing: a failure is reported once, as the
@@ -284,22 +293,6 @@ void TRunFile::ParseRunLine(const TFieldList *runFields, const TFieldList *unitF
     ApplyParameterRoles(*FLayout.Roles, run);
 }
 
-void TRunFile::TakeColumnUnit(TIrrigationRun *run, TUnitKind own, TUnitKind file) const
-{
-    const TUnitQuantity quantity = QuantityOf(own);
-    // The code of no unit, which the program writes for a parameter whose unit it lacks,
-    // names no quantity: the column keeps its unit.
-    if (file == ukEmpty && quantity != TUnitQuantity::None)
-        return;
-    // A unit of another quantity would re-point every parameter sharing the column's unit,
-    // the mode and the options among the dimensionless ones.
-    if (QuantityOf(file) != quantity)
-        throw ERangeError();
-    // The column's unit becomes the unit of its kind for the whole run, curves included,
-    // so that the value is taken as the file shows it.
-    run->ChangeUnit(own, file);
-}
-
 void TRunFile::ParseArrayLine(const std::string &line, TParameterArray *array) const
 {
     if (line.empty() || !array)
@@ -459,7 +452,7 @@ int TRunFile::AppendRun(TIrrigationDataSet *dataSet)
 {
     if (!dataSet || OpenAndCheckHeader(false) != Outcome::Loaded)
         return -1;
-    TIrrigationRun *last = LastRunOf(dataSet);
+    TIrrigationRun *last = dataSet->GetLastRun();
     if (!UnitsMatchFile(last)) {
         ShowErrorMessage(uConstants::UnitsDifferFromFile);
         Close();

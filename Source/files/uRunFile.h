@@ -13,7 +13,6 @@
 #include "uRunFileLayout.h"
 #include "uRunFileLines.h"
 #include "uTextFile.h"
-#include "uUnitKind.h"
 
 #include <string>
 
@@ -72,8 +71,7 @@ private:
               const std::vector<std::string> &extraLines);
     // True when the content just written loads into a data set like the given one.
     bool ReadsBack(const TIrrigationDataSet &dataSet) const;
-    // Gives the run the unit of the file's kind for a column whose parameter shows own.
-    void TakeColumnUnit(TIrrigationRun *run, TUnitKind own, TUnitKind file) const;
+
     bool UnitsMatchFile(TIrrigationRun *run);
 
     const TRunFileLayout &FLayout;
