@@ -13,15 +13,6 @@ constexpr const char *kSignature = "IRRIKAHELP 1";
 constexpr const char *kByteOrderMark = "\xEF\xBB\xBF";
 constexpr long long kHighestContext = 2147483647;
 
-std::string Trim(const std::string &text)
-{
-    const auto first = text.find_first_not_of(" \t\r");
-    if (first == std::string::npos)
-        return std::string();
-    const auto last = text.find_last_not_of(" \t\r");
-    return text.substr(first, last - first + 1);
-}
-
 bool IsDigits(const std::string &text)
 {
     if (text.empty())

@@ -6,19 +6,6 @@
 #include <fstream>
 #include <sstream>
 
-namespace {
-
-std::string Trim(const std::string &text)
-{
-    const auto first = text.find_first_not_of(" \t\r");
-    if (first == std::string::npos)
-        return std::string();
-    const auto last = text.find_last_not_of(" \t\r");
-    return text.substr(first, last - first + 1);
-}
-
-}  // namespace
-
 IniFile::IniFile(const std::string &path)
 {
     std::ifstream in(path, std::ios::binary);

@@ -18,3 +18,12 @@ bool SameText(const std::string &a, const std::string &b)
                return std::toupper(x) == std::toupper(y);
            });
 }
+
+std::string Trim(const std::string &text)
+{
+    const auto first = text.find_first_not_of(" \t\r");
+    if (first == std::string::npos)
+        return std::string();
+    const auto last = text.find_last_not_of(" \t\r");
+    return text.substr(first, last - first + 1);
+}

@@ -7,5 +7,7 @@
 
 std::string UpperCase(std::string text);
 bool SameText(const std::string &a, const std::string &b);
+// The text without the blanks, tabs and carriage returns at either end.
+std::string Trim(const std::string &text);
 
 #endif
