@@ -67,10 +67,17 @@ void SetAxisRange(QValueAxis *axis, double minimum, double maximum, double step)
     }
     if (!(step > 0) || !std::isfinite(step) || (maximum - minimum) / step > kMostIncrementTicks)
         step = NiceStepAtLeast((maximum - minimum) / 6);
-    axis->setRange(minimum, maximum);
+    // The axis lays its ticks out anew at each change. The old step over a much wider range
+    // would first lay out thousands of them, so a step that grows goes in before the range.
+    if (step > axis->tickInterval()) {
+        axis->setTickInterval(step);
+        axis->setRange(minimum, maximum);
+    } else {
+        axis->setRange(minimum, maximum);
+        axis->setTickInterval(step);
+    }
     axis->setTickType(QValueAxis::TicksDynamic);
     axis->setTickAnchor(0);
-    axis->setTickInterval(step);
 }
 
 Qt::PenStyle ToQt(TPenStyle style)

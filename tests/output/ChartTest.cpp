@@ -115,6 +115,38 @@ TEST(Chart, LeftAxisRunsFromZeroToTheMaximum)
     EXPECT_TRUE(QtAxis(chart, Qt::Vertical)->isReverse());
 }
 
+// The axis lays its ticks out at every change of range or step: a wide range must never meet
+// the narrow step of the range before it, or the first chart of a window freezes the screen.
+TEST(Chart, ANewRangeNeverMeetsTheOldStep)
+{
+    struct Case {
+        double before, after;
+    };
+    const Case kCases[] = {{1, 2000}, {2000, 1}, {0, 1e6}, {43.4, 137}};
+    for (const Case &c : kCases) {
+        SCOPED_TRACE(std::to_string(c.before) + " -> " + std::to_string(c.after));
+        TChart chart;
+        chart.AddSeries(Line({{0, 0}, {c.before, 1}}));
+        chart.SetLeftMaximum(c.before);
+        chart.SetBottomIncrement(0);
+        double most = 0;
+        for (QValueAxis *axis : {QtAxis(chart, Qt::Vertical), QtAxis(chart, Qt::Horizontal)}) {
+            auto count = [axis, &most] {
+                if (axis->tickInterval() > 0)
+                    most = std::max(most, (axis->max() - axis->min()) / axis->tickInterval());
+            };
+            QObject::connect(axis, &QValueAxis::rangeChanged, axis, count);
+            QObject::connect(axis, &QValueAxis::tickIntervalChanged, axis, count);
+        }
+        chart.SetLeftMaximum(c.after);
+        chart.RemoveAllSeries();
+        chart.AddSeries(Line({{0, 0}, {c.after, 1}}));
+        EXPECT_LE(most, 100);
+        EXPECT_EQ(c.after, QtAxis(chart, Qt::Vertical)->max());
+        EXPECT_EQ(c.after, chart.BottomMaximum());
+    }
+}
+
 TEST(Chart, StackedAreasPileOnTheStackedAreaBeforeThem)
 {
     TChart chart;
