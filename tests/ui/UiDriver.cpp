@@ -22,11 +22,16 @@
 
 void ClickMenu(QMainWindow &window, std::initializer_list<const char *> path)
 {
+    ClickMenu(window, std::vector<std::string>(path.begin(), path.end()));
+}
+
+void ClickMenu(QMainWindow &window, const std::vector<std::string> &path)
+{
     QMenuBar *bar = window.menuBar();
     QMenu *menu = nullptr;
     std::size_t step = 0;
-    for (const char *name : path) {
-        auto *action = window.findChild<QAction *>(name);
+    for (const std::string &name : path) {
+        auto *action = window.findChild<QAction *>(QString::fromStdString(name));
         ASSERT_NE(action, nullptr) << name;
         const bool last = ++step == path.size();
         if (!menu) {

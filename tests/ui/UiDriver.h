@@ -17,6 +17,7 @@
 #include <initializer_list>
 #include <memory>
 #include <string>
+#include <vector>
 
 class TIrrigationRun;
 class TParameter;
@@ -25,6 +26,7 @@ class TParameter;
 // the window's menu bar, each next one in the menu the previous opened. A submenu that the
 // path ends on is only opened (and closed again with Esc).
 void ClickMenu(QMainWindow &window, std::initializer_list<const char *> path);
+void ClickMenu(QMainWindow &window, const std::vector<std::string> &path);
 // Opens a top-level menu and closes it again without a choice.
 void OpenAndCloseMenu(QMainWindow &window, const char *item);
 // Press and release of a key where the keyboard sends it: the focused control of the
