@@ -104,35 +104,15 @@ public:
             ScriptAnswer(std::array{DialogAnswer::Yes, DialogAnswer::No, DialogAnswer::Cancel}[Pick(3)]);
         return RecordingDialogs::Message(text, icon, buttons, caption);
     }
+    // Opening mostly picks a file that is there; saving mostly names a new one.
     bool OpenFile(const FileDialogRequest &request, FileDialogChoice &choice) override
     {
-        // Mostly a file that is there, as a user opening a file picks one.
-        const int draw = Pick(10);
-        std::string name;
-        if (draw == 0)
-            name = "";
-        else if (draw == 1)
-            name = BadFolderName();
-        else if (draw == 2)
-            name = NewName();
-        else
-            name = ExistingName();
-        ScriptFileName(name, FilterIndex(request));
+        ScriptFileName(DrawName(7), FilterIndex(request));
         return RecordingDialogs::OpenFile(request, choice);
     }
     bool SaveFile(const FileDialogRequest &request, FileDialogChoice &choice) override
     {
-        const int draw = Pick(10);
-        std::string name;
-        if (draw == 0)
-            name = "";
-        else if (draw == 1)
-            name = BadFolderName();
-        else if (draw <= 4)
-            name = ExistingName();
-        else
-            name = NewName();
-        ScriptFileName(name, FilterIndex(request));
+        ScriptFileName(DrawName(3), FilterIndex(request));
         return RecordingDialogs::SaveFile(request, choice);
     }
     bool PrintSetup() override
@@ -146,6 +126,17 @@ private:
     int FilterIndex(const FileDialogRequest &request)
     {
         return request.filters.empty() ? 1 : 1 + Pick(static_cast<int>(request.filters.size()));
+    }
+    // One time in ten Cancel (an empty name), one in ten a folder that does not exist, then
+    // existingInTen times a file that is there, else a new name.
+    std::string DrawName(int existingInTen)
+    {
+        const int draw = Pick(10);
+        if (draw == 0)
+            return "";
+        if (draw == 1)
+            return BadFolderName();
+        return draw < 2 + existingInTen ? ExistingName() : NewName();
     }
     std::string NewName()
     {
