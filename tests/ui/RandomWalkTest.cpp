@@ -308,6 +308,18 @@ protected:
                                QTest::keyClick(KeyTarget(W()), c);
                                return std::string(1, c);
                            }});
+        // A click into an edit and a whole entry typed over its text: round and odd numbers,
+        // both separators, nothing at all.
+        actions.push_back({"type over", 8, [this] { return !VisibleEdits().empty(); }, [this] {
+                               const char *const texts[] = {"", "0", "1", "5", "10", "0.5", "2,5", "0.0001",
+                                                            "120", "1000", "99999999999999999999", "1.2.3", ".", ","};
+                               std::vector<QLineEdit *> edits = VisibleEdits();
+                               QLineEdit *edit = PickOf(edits);
+                               const char *text = texts[Pick(14)];
+                               TypeInto(*edit, text);
+                               return edit->objectName().toStdString() + " of " +
+                                      edit->parentWidget()->objectName().toStdString() + " \"" + text + "\"";
+                           }});
         actions.push_back({"click edit", 8, [this] { return !VisibleEdits().empty(); }, [this] {
                                std::vector<QLineEdit *> edits = VisibleEdits();
                                QLineEdit *edit = PickOf(edits);
