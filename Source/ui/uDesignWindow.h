@@ -293,6 +293,12 @@ private:
     // the dialog was cancelled or nothing was loaded (then nothing changed).
     bool OpenRunFile(bool forLoad);
     void RestoreMenus(TIrrigationRun &run, bool forLoad);
+    // Runs a step that may free runs of the data set (opening a file, appending, saving the
+    // last run alone, deleting one) and keeps the three lists live: they only refer to
+    // parameters, and an entry whose run is gone afterwards points at the parameter of the
+    // same name in the current run, or goes when there is none.
+    bool WithLiveLists(const std::function<bool()> &step);
+    void RelinkLists(const std::array<std::vector<std::string>, 3> &names);
     void EscapeStep(TIrrigationRun *last);
     void CalculateStep(TIrrigationRun *last);
     void SaveStep(TIrrigationRun *last);

@@ -17,7 +17,9 @@
 #include <QScrollArea>
 #include <QTabWidget>
 
+#include <algorithm>
 #include <memory>
+#include <set>
 
 namespace {
 
@@ -99,17 +101,18 @@ bool TfrmDesignWindow::SaveRun()
             dialog.reset();
             if (append) {
                 FDataSet->SetFileName(name);
-                result = FFormatter->AppendLastRun();
+                // The data set takes the file's runs in place of its own.
+                result = WithLiveLists([this] { return FFormatter->AppendLastRun(); });
             } else if (replace) {
                 FDataSet->SetFileName(name);
-                result = FFormatter->ReplaceWithLastRun();
+                result = WithLiveLists([this] { return FFormatter->ReplaceWithLastRun(); });
             } else {
                 FDataSet->SetFileName("");
                 return false;
             }
         } else {
             FDataSet->SetFileName(name);
-            result = FFormatter->ReplaceWithLastRun();
+            result = WithLiveLists([this] { return FFormatter->ReplaceWithLastRun(); });
         }
     } else if (answer == DialogAnswer::Yes) {
         std::string text;
@@ -142,7 +145,7 @@ bool TfrmDesignWindow::OpenRunFile(bool forLoad)
     FDataSet->SetFileName(choice.fileName);
     bool loaded = false;
     try {
-        loaded = FFormatter->LoadRuns();
+        loaded = WithLiveLists([this] { return FFormatter->LoadRuns(); });
     } catch (...) {
         FDataSet->SetFileName(previousName);
         throw;
@@ -155,6 +158,51 @@ bool TfrmDesignWindow::OpenRunFile(bool forLoad)
         RestoreMenus(*last, forLoad);
     UpdateInfiltration();
     return true;
+}
+
+bool TfrmDesignWindow::WithLiveLists(const std::function<bool()> &step)
+{
+    // The names are taken while every run the lists refer to exists.
+    std::array<std::vector<std::string>, 3> names;
+    const TAssociationList *lists[] = {FDecisionVariables.get(), FFieldParameters.get(), FResults.get()};
+    for (std::size_t l = 0; l < names.size(); ++l)
+        for (int i = 1; i <= lists[l]->Count(); ++i)
+            names[l].push_back(static_cast<TParameter *>(lists[l]->GetItem(i))->Name());
+    // Also when the step raises.
+    struct TRelink {
+        TfrmDesignWindow &Window;
+        const std::array<std::vector<std::string>, 3> &Names;
+        ~TRelink() { Window.RelinkLists(Names); }
+    } relink{*this, names};
+    return step();
+}
+
+void TfrmDesignWindow::RelinkLists(const std::array<std::vector<std::string>, 3> &names)
+{
+    std::set<const TRootObject *> owned;
+    if (FDataSet) {
+        const std::unique_ptr<TIterator> runs = FDataSet->CreateRunIterator();
+        while (!runs->IsDone()) {
+            const std::unique_ptr<TIterator> parameters(
+                static_cast<TIrrigationRun *>(runs->Next())->GetParameters()->CreateParameterIterator());
+            while (!parameters->IsDone())
+                owned.insert(parameters->Next());
+        }
+    }
+    TIrrigationRun *current = CurrentRun();
+    TAssociationList *lists[] = {FDecisionVariables.get(), FFieldParameters.get(), FResults.get()};
+    for (std::size_t l = 0; l < names.size(); ++l) {
+        // Last entry first, so that taking one out leaves the names of the others in place.
+        for (int i = std::min<int>(lists[l]->Count(), static_cast<int>(names[l].size())); i >= 1; --i) {
+            if (owned.count(lists[l]->GetItem(i)))
+                continue;
+            TParameter *now = current ? current->GetParameters()->FindParameter(names[l][i - 1]) : nullptr;
+            if (now)
+                lists[l]->SetItem(i, now);
+            else
+                lists[l]->Delete(i);
+        }
+    }
 }
 
 void TfrmDesignWindow::RestoreMenus(TIrrigationRun &run, bool forLoad)
@@ -259,7 +307,7 @@ void TfrmDesignWindow::fraGraphGrid1bbtDeleteRunClick()
     if (fraGraphGrid1->pgcGraphGrid->currentWidget() == fraGraphGrid1->tshTable) {
         const int n = SelectedRunNumber();
         if (n >= 1 && FDataSet->GetRunCount() >= 2) {
-            FFormatter->DeleteRun(n);
+            WithLiveLists([this, n] { return FFormatter->DeleteRun(n) == 0; });
             ShowMessage("Table will be automatically saved");
             FFormatter->SaveRuns();
         }

@@ -311,3 +311,45 @@ TEST_F(StoringRuns, AFileThatDoesNotLoadChangesNothing)
         EXPECT_TRUE(w.sbxGraph->isHidden());
     }
 }
+
+// Appending and opening a file give the data set the file's runs in place of its own. The
+// screen's lists only refer to parameters: they must follow to the runs the data set holds
+// now, or the next check of an edit writes into freed runs.
+TEST_F(StoringRuns, TheScreenFollowsTheRunsThatAFileBringsIn)
+{
+    {
+        TfrmDesignWindow &w = Open(imBasin);
+        Calculate(w);
+        dialogs.ScriptFileName(Path("field.pdx"));
+        PressKey(w, Qt::Key_F4);
+        ASSERT_EQ(RunCount(Path("field.pdx")), 1);
+    }
+    TfrmDesignWindow &w = Open(imBasin);
+    Calculate(w);
+    // The mode picked again keeps the calculated run and F4 with it.
+    ClickMenu(w, {"mniCalculation", "mniN3Cutofftime"});
+    dialogs.ScriptFileName(Path("field.pdx"));
+    AnswerAppendReplace(&TfrmAppendReplace::btnAppend);
+    PressKey(w, Qt::Key_F4);
+    ASSERT_EQ(RunCount(Path("field.pdx")), 2);
+    ASSERT_EQ(w.DataSet()->CurrentRun(), 2);
+    TParameters *appended = Run().GetParameters();
+    EXPECT_EQ(w.DecisionVariables()->GetItem(1), appended->FindParameter("FlowRate"));
+    EXPECT_EQ(w.FieldParameters()->GetItem(1), appended->FindParameter("SCS #"));
+    ASSERT_GE(w.Results()->Count(), 1);
+    EXPECT_EQ(w.Results()->GetItem(1), appended->FindParameter("CutoffTime"));
+    // What is typed next goes into the run the data set holds (the window is active again
+    // once the dialog has gone, as the window manager does it).
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    TypeInto(*w.fraDecisionVariables1->Edit(1), "50");
+    PressKey(w, Qt::Key_Return);
+    EXPECT_EQ(appended->FindParameter("FlowRate")->GetDisplayValue(), 50);
+
+    dialogs.ScriptFileName(Path("field.pdx"));
+    ClickMenu(w, {"mniFiles", "mniView"});
+    ASSERT_EQ(w.DataSet()->CurrentRun(), 2);
+    TParameters *viewed = Run().GetParameters();
+    EXPECT_EQ(w.DecisionVariables()->GetItem(1), viewed->FindParameter("FlowRate"));
+    EXPECT_EQ(w.FieldParameters()->GetItem(1), viewed->FindParameter("SCS #"));
+}
