@@ -45,6 +45,7 @@
 #include <map>
 #include <optional>
 #include <random>
+#include <set>
 #include <sstream>
 
 namespace {
@@ -316,7 +317,13 @@ protected:
                                std::vector<QLineEdit *> edits = VisibleEdits();
                                QLineEdit *edit = PickOf(edits);
                                const char *text = texts[Pick(14)];
-                               TypeInto(*edit, text);
+                               // The keys go where the focus is: the edit, unless leaving the
+                               // edit before was refused and the focus went back there.
+                               QTest::mouseClick(edit, Qt::LeftButton);
+                               if (QApplication::focusWidget() == edit)
+                                   edit->selectAll();
+                               QTest::keyClick(KeyTarget(W()), Qt::Key_Delete);
+                               QTest::keyClicks(KeyTarget(W()), text);
                                return edit->objectName().toStdString() + " of " +
                                       edit->parentWidget()->objectName().toStdString() + " \"" + text + "\"";
                            }});
@@ -433,11 +440,16 @@ protected:
         return "empty";
     }
 
-    // A menu or dialog the step left open would take the next step's input.
-    void CloseStrayPopups()
+    // A menu the step left open would take the next step's input; a dialog that closed gives
+    // the window back its activation, as the window manager does.
+    void SettleWindow()
     {
         for (int i = 0; i < 10 && QApplication::activePopupWidget(); ++i)
             QApplication::activePopupWidget()->close();
+        if (window->isVisible() && QApplication::activeWindow() != window.get()) {
+            window->activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        }
     }
 
     // Every run of a data set numbered 1..N in order, every stored value, limit and curve
@@ -522,12 +534,35 @@ protected:
         return files;
     }
 
+    // The window's three lists only refer to parameters: each must belong to a run the data
+    // set still holds, or the next check of the inputs reads freed memory.
+    void CheckListsReferToLiveRuns()
+    {
+        std::set<const TRootObject *> owned;
+        const std::unique_ptr<TIterator> runs = W().DataSet()->CreateRunIterator();
+        while (!runs->IsDone()) {
+            auto *run = static_cast<TIrrigationRun *>(runs->Next());
+            const std::unique_ptr<TIterator> values(run->GetParameters()->CreateParameterIterator());
+            while (!values->IsDone())
+                owned.insert(values->Next());
+        }
+        const std::pair<const char *, TAssociationList *> lists[] = {{"decision variables", W().DecisionVariables()},
+                                                                     {"field parameters", W().FieldParameters()},
+                                                                     {"results", W().Results()}};
+        for (const auto &[name, list] : lists)
+            for (int i = 1; i <= list->Count(); ++i)
+                EXPECT_TRUE(owned.count(list->GetItem(i))) << "item " << i << " of the " << name
+                                                           << " list belongs to no run of the data set";
+    }
+
     void CheckStep()
     {
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "a dialog was left open";
         CheckMessages();
-        if (window && window->DataSet())
+        if (window && window->DataSet()) {
             CheckRuns(*window->DataSet());
+            CheckListsReferToLiveRuns();
+        }
         // A file written in this step must load again now, while the step is known.
         auto files = RunFiles();
         for (const auto &[path, stamp] : files) {
@@ -583,7 +618,7 @@ TEST_P(RandomWalk, KeepsTheWindowWholeAndEverySavedFileLoads)
         recent.push_back(std::to_string(step) + " " + action.Name + (detail.empty() ? "" : " " + detail));
         if (recent.size() > 25)
             recent.pop_front();
-        CloseStrayPopups();
+        SettleWindow();
         ++states[ScreenState()];
         CheckStep();
         if (HasFailure()) {
