@@ -71,6 +71,9 @@ struct WalkCase {
     const char *Extension;
 };
 
+// Names the case in test listings instead of its bytes.
+void PrintTo(const WalkCase &walk, std::ostream *out) { *out << walk.Name; }
+
 const WalkCase kWalkCases[] = {
     {"Basin", imBasin, 1101, ".pdx"},
     {"Border", imBorder, 2202, ".svx"},
@@ -625,7 +628,8 @@ TEST_P(RandomWalk, KeepsTheWindowWholeAndEverySavedFileLoads)
             std::string trail;
             for (const std::string &line : recent)
                 trail += "  " + line + "\n";
-            ADD_FAILURE() << "Replay with IRRIKA_WALK_SEED=" << seed << "; the last steps:\n" << trail;
+            ADD_FAILURE() << "Replay: IRRIKA_WALK_SEED=" << seed << " IRRIKA_WALK_STEPS=" << step
+                          << " test_ui --gtest_filter='*RandomWalk*/" << walk.Name << "'; the last steps:\n" << trail;
             return;
         }
     }
