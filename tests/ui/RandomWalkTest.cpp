@@ -272,15 +272,15 @@ protected:
     void BuildActions()
     {
         auto always = [] { return true; };
-        auto key = [this](const char *name, int key, Qt::KeyboardModifiers modifiers, int weight) {
-            actions.push_back({name, weight, [] { return true; }, [this, key, modifiers] {
+        auto key = [this, always](const char *name, int key, Qt::KeyboardModifiers modifiers, int weight) {
+            actions.push_back({name, weight, always, [this, key, modifiers] {
                                    PressKey(W(), key, modifiers);
                                    return std::string();
                                }});
         };
-        // Exit and Quit end the window: now and then, so that the walk gets deep into each one.
-        auto menuAction = [this](const char *name, int weight, bool (*wanted)(const std::string &)) {
-            actions.push_back({name, weight, [] { return true; }, [this, wanted] {
+        // A click through a menu path whose last item the filter wants.
+        auto menuAction = [this, always](const char *name, int weight, bool (*wanted)(const std::string &)) {
+            actions.push_back({name, weight, always, [this, wanted] {
                                    std::vector<const std::vector<std::string> *> paths;
                                    for (const std::vector<std::string> &path : menuPaths)
                                        if (wanted(path.back()))
@@ -296,6 +296,7 @@ protected:
         menuAction("menu", 8, [](const std::string &item) { return item != "mniExit" && item != "mniQuit"; });
         menuAction("mode", 6, [](const std::string &item) { return item.rfind("mniN", 0) == 0; });
         menuAction("open", 2, [](const std::string &item) { return item == "mniView" || item == "mniLoad"; });
+        // Exit and Quit end the window: now and then, so that the walk gets deep into each one.
         menuAction("quit", 1, [](const std::string &item) { return item == "mniExit" || item == "mniQuit"; });
         key("F1", Qt::Key_F1, Qt::NoModifier, 4);
         key("F2", Qt::Key_F2, Qt::NoModifier, 10);
