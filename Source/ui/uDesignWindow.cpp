@@ -624,17 +624,9 @@ void TfrmDesignWindow::GraphStep(TIrrigationRun *last)
     sbxGraph->show();
 }
 
-bool TfrmDesignWindow::IsKeyTarget(const QObject *watched) const
-{
-    QWidget *focus = QApplication::focusWidget();
-    if (focus && focus->window() == this)
-        return watched == focus;
-    return watched == this;
-}
-
 bool TfrmDesignWindow::HandleKey(QObject *watched, QKeyEvent *event)
 {
-    if (!IsKeyTarget(watched))
+    if (!IsKeyTarget(watched, *this))
         return false;
     const int key = event->key();
     // A key the dispatcher acted on goes no further: the step may have moved the focus, and

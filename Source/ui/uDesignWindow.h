@@ -266,6 +266,8 @@ protected:
     // The unit kinds the checked items of a group stand for.
     static std::vector<TUnitKind> GroupKinds(const TRadioMenuGroup &group);
     static TUnitKind CheckedKind(const TRadioMenuGroup &group, TUnitKind none);
+    // Whether the menu item of that name is checked; false for an item the window lacks.
+    bool ItemChecked(const char *name) const;
     // Border and furrow: the intake family of "SCS #", and k re-expressed in the depth and
     // time units the menus ask for.
     void UpdateSlopingFieldInfiltration();
@@ -303,9 +305,6 @@ private:
     void CalculateStep(TIrrigationRun *last);
     void SaveStep(TIrrigationRun *last);
     void GraphStep(TIrrigationRun *last);
-    // Keys go to the focused control of this window, or to the window when none has the
-    // focus; the dispatcher takes each key once, there.
-    bool IsKeyTarget(const QObject *watched) const;
     // Every key event of the application passes here first.
     bool ApplicationKey(QObject *watched, QEvent *event);
     bool HandleKey(QObject *watched, QKeyEvent *event);

@@ -250,6 +250,12 @@ TUnitKind TfrmDesignWindow::CheckedKind(const TRadioMenuGroup &group, TUnitKind 
     return checked ? static_cast<TUnitKind>(ItemValue(checked)) : none;
 }
 
+bool TfrmDesignWindow::ItemChecked(const char *name) const
+{
+    const auto *item = name ? findChild<QAction *>(name) : nullptr;
+    return item && item->isChecked();
+}
+
 void TfrmDesignWindow::RepointSlopingFieldUnits(TIrrigationRun &run)
 {
     const TUnitKind length = CheckedKind(FLengthGroup, ukMeters);

@@ -20,12 +20,6 @@ void EmptyList(TAssociationList &list)
         list.Delete(list.Count());
 }
 
-bool IsChecked(const QObject *window, const char *name)
-{
-    const auto *item = name ? window->findChild<QAction *>(name) : nullptr;
-    return item && item->isChecked();
-}
-
 }  // namespace
 
 void TfrmDesignWindow::CalculationClick()
@@ -67,7 +61,7 @@ void TfrmDesignWindow::CalculationClick()
         for (const char *name : FurrowFirstFields())
             listField(name);
         for (const TGeometryRow &row : GeometryRows()) {
-            if (!IsChecked(this, row.GeometryItem) || (row.ShapeItem && !IsChecked(this, row.ShapeItem)))
+            if (!ItemChecked(row.GeometryItem) || (row.ShapeItem && !ItemChecked(row.ShapeItem)))
                 continue;
             setOption("Geometry", row.Geometry);
             setOption("CrossSection", row.CrossSection);
@@ -78,7 +72,7 @@ void TfrmDesignWindow::CalculationClick()
     }
     std::string title;
     for (const TInfiltrationRow &row : InfiltrationRows()) {
-        if (row.Module != FTraits.Module || !IsChecked(this, row.Item))
+        if (row.Module != FTraits.Module || !ItemChecked(row.Item))
             continue;
         title = row.Title;
         run->SetInfiltrationType(row.Type);
@@ -110,14 +104,14 @@ void TfrmDesignWindow::CalculationClick()
         }
     };
     for (const TDecisionRow &row : DecisionRows()) {
-        if (!IsChecked(this, row.Item))
+        if (!ItemChecked(row.Item))
             continue;
         run->SetMode(row.Mode);
         for (const char *name : row.Parameters[FTraits.Module])
             listDecision(name);
         if (FTraits.Module != imBasin) {
             for (const TOperationRow &operation : OperationRows()) {
-                if (operation.Item && !IsChecked(this, operation.Item))
+                if (operation.Item && !ItemChecked(operation.Item))
                     continue;
                 if (TParameter *p = parameters->FindParameter("Operation"))
                     p->SetValue(operation.Operation);

@@ -242,9 +242,7 @@ bool TfrmIrrika::ApplicationKey(QObject *watched, QEvent *event)
 {
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
         return false;
-    QWidget *focus = QApplication::focusWidget();
-    const QObject *target = focus && focus->window() == this ? static_cast<QObject *>(focus) : this;
-    if (watched != target)
+    if (!IsKeyTarget(watched, *this))
         return false;
     auto *key = static_cast<QKeyEvent *>(event);
     if (event->type() == QEvent::KeyPress)

@@ -55,10 +55,6 @@ public:
     // Every item gets Checked := (item = checked); nullptr unchecks all. What is checked then
     // is what the next click starts from.
     void Check(QAction *checked);
-    // The click has been handled: what is checked now is what the next click starts from.
-    void Settle() { FSettled = Checked(); }
-
-    QActionGroup *ActionGroup() const { return FGroup; }
     int GroupIndex() const { return FGroupIndex; }
 
 private:

@@ -77,29 +77,17 @@ const std::vector<TPickRow> &PickRows()
     return rows;
 }
 
-// The tables by units: minutes first, then hours; millimetres, centimetres, inches.
-TInfoTableIndex ByUnits(TInfoTableIndex which, const QObject &window)
+// The tables by units follow one another: millimetres, centimetres, inches per minute, then
+// the same per hour. A depth of no table (the furrow's amounts) has none.
+TInfoTableIndex ByUnits(TInfoTableIndex which, TUnitKind depth, TUnitKind time)
 {
-    const char *times[] = {"mniminutes", "mnihours"};
-    const char *depths[] = {"mnimillimetres", "mnicentimeters", "mniinches"};
+    const TUnitKind depths[] = {ukMM, ukCM, ukINCH};
     const TInfoTableIndex first = which == kTimeRatedByUnits ? itTimeRatedMmMin : itKostiakovMmMin;
-    for (int t = 0; t < 2; ++t) {
-        auto *time = window.findChild<QAction *>(times[t]);
-        if (!time || !time->isChecked())
-            continue;
-        for (int d = 0; d < 3; ++d) {
-            auto *depth = window.findChild<QAction *>(depths[d]);
-            if (depth && depth->isChecked())
-                return first + 3 * t + d;
-        }
+    for (int d = 0; d < 3; ++d) {
+        if (depths[d] == depth)
+            return first + 3 * (time == ukHours ? 1 : 0) + d;
     }
     return kTimeRatedByUnits;  // no table
-}
-
-bool Checked(const QObject &window, const char *name)
-{
-    auto *item = window.findChild<QAction *>(name);
-    return item && item->isChecked();
 }
 
 }  // namespace
@@ -107,7 +95,7 @@ bool Checked(const QObject &window, const char *name)
 bool TfrmDesignWindow::HasInfoTable(int fieldRow) const
 {
     for (const TInfoRow &info : kInfoRows) {
-        if (info.Module == FTraits.Module && (!info.Item || Checked(*this, info.Item)) &&
+        if (info.Module == FTraits.Module && (!info.Item || ItemChecked(info.Item)) &&
             (info.Row == kSCSRow ? SCSRow() : info.Row) == fieldRow)
             return true;
     }
@@ -121,7 +109,7 @@ void TfrmDesignWindow::ShowInformation()
     const int row = edit ? fraFieldParameters1->EditRow(edit) : 0;
     bool shown = false;
     for (const TInfoRow &info : kInfoRows) {
-        if (info.Module != FTraits.Module || (info.Item && !Checked(*this, info.Item)))
+        if (info.Module != FTraits.Module || (info.Item && !ItemChecked(info.Item)))
             continue;
         const int infoRow = info.Row == kSCSRow ? SCSRow() : info.Row;
         if (row == 0 || infoRow != row)
@@ -129,7 +117,7 @@ void TfrmDesignWindow::ShowInformation()
         grbExtraInformation->setTitle(info.Caption);
         FInfoShown[static_cast<std::size_t>(info.Flag - 1)] = true;
         const TInfoTableIndex index =
-            info.Index == kTimeRatedByUnits || info.Index == kKostiakovByUnits ? ByUnits(info.Index, *this) : info.Index;
+            info.Index == kTimeRatedByUnits || info.Index == kKostiakovByUnits ? ByUnits(info.Index, CheckedKind(FDepthGroup, ukMM), CheckedKind(FTimeGroup, ukMinutes)) : info.Index;
         shown = fraInfo1->ShowInfo(index);
         break;
     }
@@ -152,7 +140,7 @@ void TfrmDesignWindow::fraInfo1stgInformationSelectCell(int /*ACol*/, int ARow)
                 continue;
             bool checked = pick.Items.empty();
             for (const char *item : pick.Items)
-                checked = checked || Checked(*this, item);
+                checked = checked || ItemChecked(item);
             if (!checked)
                 continue;
             // The texts go into the edits as the user would type them.
