@@ -104,7 +104,9 @@ SlopingRequest slopingRequest(const TIrrikaInfoRecord &r)
     rq.flow = r.FlowRate;
     rq.length = r.Length;
     rq.cutoff = r.CutoffTime;
-    rq.advanceRatio = r.AdvanceRatio;
+    // Only cutback flow asks the user for the advance ratio of its design; with a fixed flow
+    // (with or without tailwater reuse) the ratio is the engine's own.
+    rq.advanceRatio = r.Operation == 2 ? r.AdvanceRatio : kFixedFlowAdvanceRatio;
     return rq;
 }
 

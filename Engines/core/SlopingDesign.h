@@ -43,16 +43,23 @@ struct Outcome {
 
 using CaseMaker = std::function<std::optional<SlopingCase>(double flow, double length)>;
 
+// Design criterion of modes 1 and 2 with a fixed flow (with or without tailwater reuse): the
+// front reaches the end with the inflow running in a quarter of the opportunity time the
+// required depth needs (the quarter-time rule). The cutoff of mode 3 then gives the least
+// watered point, the far end, about that opportunity time and the inlet about 1.25 times it.
+const double kFixedFlowAdvanceRatio = 0.25;
+
 struct SlopingRequest {
     int mode = 4;
     double flow = 0, length = 0, cutoff = 0;  // m3/min, m, min
-    double advanceRatio = 0;                  // design criterion of modes 1 and 2
+    double advanceRatio = 0;                  // design criterion of modes 1 and 2: t_L / tau_req
     double flowMin = 0, flowMax = 0;          // mode 1 search, m3/min
     double lengthMin = 0, lengthMax = 0;      // mode 2 search, m
     double cutoffMax = 0;                     // min
 };
 
-// Mode, decision variables and advance ratio as the record gives them; limits left 0.
+// Mode, decision variables and the advance ratio of the design (the record's with cutback
+// flow, kFixedFlowAdvanceRatio otherwise); limits left 0.
 SlopingRequest slopingRequest(const TIrrikaInfoRecord &r);
 
 Outcome solveSloping(const SlopingRequest &request, const CaseMaker &make);

@@ -1,6 +1,8 @@
 #include "SlopingField.h"
 
 #include "Gauss.h"
+#include "Performance.h"
+#include "Roots.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,7 +11,6 @@ namespace hydraulics {
 
 namespace {
 
-const int kDrainageSteps = 48;  // time steps of the drainage characteristic after cutoff
 // Inlet depletion: the inlet drains like a linear reservoir over the zero-inertia drainage
 // time of its normal flow, kDepletionScale y0 A0 / (S0 Q): the time the flow takes over the
 // length y0 / S0 in which the bed falls by the inlet depth. The scale comes from zero-inertia
@@ -26,7 +27,6 @@ struct FlowAreas {
 
     double area(double flow) const { return flow > 0.0 ? std::pow(flow / rating.alpha, 1.0 / rating.m) : 0.0; }
     double depth(double area) const { return refDepth * std::pow(area / refArea, 1.0 / sigma2); }
-    double celerity(double flow) const { return flow > 0.0 ? rating.celerity(area(flow)) : 0.0; }
     // Storage missing behind a front carrying the given flow: the depth falls from normal to
     // nought as dy/dx = S0 (1 - (A/A_f)^(-2(m-1))) (traveling wave of uniform speed).
     double frontStorageDeficit(double flow) const
@@ -148,30 +148,11 @@ Trajectory slopingAdvanceAfterCutoff(const SlopingField &f, const Trajectory &ru
     auto inlet = inletFlow(f, f.inflow);
     if (!inlet) return Trajectory{};
     const FlowAreas fa = flowAreas(f, inlet->depth);
-    // The drainage leaves the inlet at cutoff along the characteristic of the local flow; the
-    // front does not notice the cutoff before it arrives.
-    std::vector<double> beyond;
-    auto celerityAt = [&](double x, double t) {
-        infiltratedAlong(f.z, running, t, &beyond);
-        return fa.celerity(f.inflow - intakeUpstream(running, beyond, x));
-    };
-    const double dt = (running.endTime() - cutoff) / kDrainageSteps;
-    double x = 0.0, t = cutoff, caught = -1.0;
-    for (int k = 0; k < kDrainageSteps; ++k) {
-        const double c1 = celerityAt(x, t);
-        const double c2 = celerityAt(x + 0.5 * dt * c1, t + 0.5 * dt);
-        const double xNext = x + dt * c2, tNext = t + dt;
-        const double gap = running.front(t) - x, gapNext = running.front(tNext) - xNext;
-        if (gapNext <= 0.0) {
-            caught = t + dt * gap / (gap - gapNext);
-            break;
-        }
-        x = xNext;
-        t = tNext;
-    }
-    if (caught < 0.0) return running;
-    // From the catch on the draining wave feeds the front.
-    Trajectory tr = running.until(caught);
+    // From cutoff on the front is fed by the draining wave: it carries the area
+    // m V / ((m - 1) x_f) of a wave A ~ x^(1/(m-1)) holding the water still on the surface.
+    // Right after cutoff that is more than the running front carries, so the front goes on as
+    // it did until the drainage catches up with it; then it slows as the water drains.
+    Trajectory tr = running.until(cutoff);
     const double applied = f.inflow * cutoff, m = fa.rating.m;
     auto speed = [&](double xf, double now) {
         const double volume = applied - infiltratedAlong(f.z, tr, now);
@@ -195,6 +176,11 @@ double fieldIntakeRate(const SlopingField &f, const Trajectory &advance, double 
 
 double SlopingRun::recessionTime(double x) const
 {
+    return std::min(waterGone, recessionCurve(x));
+}
+
+double SlopingRun::recessionCurve(double x) const
+{
     if (recessionX.empty()) return cutoff;
     auto it = std::lower_bound(recessionX.begin(), recessionX.end(), x);
     if (it == recessionX.begin()) return recessionT.front();
@@ -208,6 +194,36 @@ double SlopingRun::opportunity(double x) const
 {
     return std::max(0.0, recessionTime(x) - advance.time(x));
 }
+
+namespace {
+
+// Infiltrated volume (m3) with every point receding no later than by, on the cells the field's
+// performance is counted on.
+double infiltratedBy(const SlopingField &f, const SlopingRun &run, double by)
+{
+    const int n = kPerformanceCells;
+    const double dx = f.length / n;
+    double volume = 0.0;
+    for (int i = 0; i < n; ++i) {
+        const double x = (i + 0.5) * dx;
+        volume += f.z.depth(std::max(0.0, std::min(run.recessionTime(x), by) - run.advance.time(x)));
+    }
+    return volume * dx;
+}
+
+// No more water infiltrates than was applied. Where the recession by characteristics keeps
+// the field wet longer than its water lasts (a cutoff before the front arrives, a mild slope),
+// the last of the surface water is gone at the time by which the field, receding no later,
+// has taken in all of it; nothing runs off then.
+void capByWaterApplied(const SlopingField &f, SlopingRun &run)
+{
+    const double last = *std::max_element(run.recessionT.begin(), run.recessionT.end());
+    if (infiltratedBy(f, run, last) <= run.applied) return;
+    auto surplus = [&](double by) { return infiltratedBy(f, run, by) - run.applied; };
+    if (auto gone = findRoot(surplus, run.cutoff, last, 1e-12)) run.waterGone = *gone;
+}
+
+}  // namespace
 
 std::optional<SlopingRun> runSlopingField(const SlopingField &f, const Trajectory &running,
                                           double cutoff)
@@ -283,6 +299,7 @@ std::optional<SlopingRun> runSlopingField(const SlopingField &f, const Trajector
         run.recessionX.push_back(f.length);
         run.recessionT.push_back(run.recessionT.back());
     }
+    capByWaterApplied(f, run);
     return run;
 }
 

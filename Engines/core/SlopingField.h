@@ -62,8 +62,10 @@ struct SlopingRun {
     double depletion = 0;  // the inlet runs dry
     std::vector<double> recessionX, recessionT;  // recession curve, increasing in x
     double applied = 0;    // m3 entering the field
+    double waterGone = kNever;  // all surface water infiltrated: nothing is wet after it
 
     double recessionTime(double x) const;
+    double recessionCurve(double x) const;  // by the characteristics alone
     double opportunity(double x) const;
 };
 

@@ -21,7 +21,7 @@ const double kAMin = 0.01, kAMax = 0.8, kKMin = 0.05e-3, kKMax = 30e-3, kFoMax =
 struct Geometry {
     std::shared_ptr<const Section> section;
     int error = 0;
-    double maxDepth = 0;  // 0: not known (power laws)
+    double maxDepth = 0;  // the deepest flow the furrow holds; 0: not known (power laws)
 };
 
 // The flow section and the checks of its shape against itself and the spacing.
@@ -38,14 +38,16 @@ Geometry furrowGeometry(const TIrrikaInfoRecord &r)
         else g.section = powerLawSection(r.Sigma1, r.Sigma2, r.Tau1, r.Tau2);
         return g;
     }
-    g.maxDepth = r.MaxDepth;
+    // A triangle or a trapezoid is given by its side slope (and bed width) alone: it is as deep
+    // as the spacing lets it be, its top width the spacing.
     switch (r.CrossSection) {
     case 1:
-        if (!(r.SideSlope > 0 && r.MaxDepth > 0)) { g.error = 13; return g; }
+        if (!(r.SideSlope > 0 && w > 0)) { g.error = !(w > 0) ? 20 : 13; return g; }
         g.section = triangularSection(r.SideSlope);
-        if (!(g.section->topWidth(r.MaxDepth) <= w)) g.error = 20;
+        g.maxDepth = 0.5 * w / r.SideSlope;
         return g;
     case 2: {
+        g.maxDepth = r.MaxDepth;
         const double aspect = r.MaxDepth > 0 ? r.MaxWidth / r.MaxDepth : 0.0;
         if (!(aspect >= 1.0 && aspect <= 4.0)) { g.error = 12; return g; }
         g.section = parabolicSection(r.MaxWidth, r.MaxDepth);
@@ -53,9 +55,10 @@ Geometry furrowGeometry(const TIrrikaInfoRecord &r)
         return g;
     }
     case 3:
-        if (!(r.SideSlope > 0 && r.BedWidth > 0 && r.MaxDepth > 0)) { g.error = 13; return g; }
+        if (!(r.SideSlope > 0 && r.BedWidth > 0)) { g.error = 13; return g; }
+        if (!(r.BedWidth < w)) { g.error = 22; return g; }
         g.section = trapezoidalSection(r.BedWidth, r.SideSlope);
-        if (!(g.section->topWidth(r.MaxDepth) <= w)) g.error = 22;
+        g.maxDepth = 0.5 * (w - r.BedWidth) / r.SideSlope;
         return g;
     default:
         g.error = 12;
