@@ -4,6 +4,7 @@
 //   build/bin/irrika_engine_bench
 #include "EngineLibrary.h"
 #include "ExecutableFolder.h"
+#include "PracticalFields.h"
 #include "SlopingRecords.h"
 
 #include <algorithm>
@@ -69,66 +70,23 @@ double medianMicroseconds(const EngineLibrary &engine, TIrrikaInfoRecord record,
     return times[times.size() / 2];
 }
 
-// Realistic evaluations (mode 4): soils, roughness, sizes and inflows as fields have them, and
-// a cutoff that applies the required depth at the application efficiencies such fields have:
-// basins 70 to 90 %, borders 55 to 80 %, furrows 40 to 70 % (they lose runoff). Counts the
-// refusals with the "cutoff less than advance time" code of the engine (basin 2) and all
+// How often an engine refuses practical evaluations (PracticalFields.h, the application
+// efficiencies such fields have: basins 70 to 90 %, borders 55 to 80 %, furrows 40 to 70 %):
+// the refusals with the "cutoff less than advance time" code of the engine (basin 2) and all
 // other refusals.
 struct Refusals {
     int calls = 0, cutoff = 0, other = 0;
 };
 
-Refusals refusalsOnGrid(const EngineLibrary &engine, const char *name, unsigned seed, int calls)
+Refusals refusalsOnGrid(const EngineLibrary &engine, PracticalEngine kind, unsigned seed, int calls)
 {
     std::mt19937 rng(seed);
-    auto pick = [&](double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(rng); };
+    const double lo = kind == PracticalEngine::Basin ? 0.7 : kind == PracticalEngine::Border ? 0.55 : 0.4;
+    const double hi = kind == PracticalEngine::Basin ? 0.9 : kind == PracticalEngine::Border ? 0.8 : 0.7;
+    const int cutoffCode = kind == PracticalEngine::Basin ? 2 : kind == PracticalEngine::Border ? 11 : 8;
     Refusals out;
     for (int i = 0; i < calls; ++i) {
-        TIrrikaInfoRecord r = zeroed();
-        r.Mode = 4;
-        const double a = pick(0.4, 0.8), kMillimetres = pick(1.0, 5.0);
-        int cutoffCode = 2;
-        if (std::strcmp(name, "Pondix") == 0) {
-            r.KostiakovA = a;
-            r.KostiakovK = kMillimetres / std::pow(60.0, a);
-            r.FlowResistance = pick(0.04, 0.2);
-            r.RequiredDepth = pick(60, 100);
-            r.Length = pick(30, 250);
-            r.Width = pick(10, 60);
-            r.FlowRate = pick(1, 5) * r.Width;
-            r.LengthWidthRatio = 1.5;
-            const double gross = r.RequiredDepth / 1000 / pick(0.7, 0.9);
-            r.CutoffTime = gross * r.Length * r.Width / (r.FlowRate * 0.06);
-        } else {
-            const bool border = std::strcmp(name, "Striva") == 0;
-            cutoffCode = border ? 11 : 8;
-            r = border ? borderRecord(4) : furrowRecord(4);
-            r.KostiakovA = a;
-            r.KostiakovK = kMillimetres / 1000;
-            r.KostiakovFo = pick(0.05, 0.3) / 1000;
-            r.RequiredDepth = pick(50, 100) / 1000;
-            r.Slope = std::exp(pick(std::log(border ? 0.0005 : 0.001), std::log(0.01)));
-            r.Length = pick(100, 400);
-            double wetted;
-            // A field is given at least half as much again as its final intake takes.
-            if (border) {
-                r.FlowResistance = pick(0.1, 0.25);
-                r.Width = pick(5, 30);
-                const double unit = std::max(pick(0.5, 4) * 0.06, 1.5 * r.KostiakovFo * r.Length);
-                r.FlowRate = std::min(unit, 0.01059 * std::pow(r.Slope, -0.75)) * r.Width;
-                wetted = r.Width;
-            } else {
-                r.FlowResistance = pick(0.02, 0.05);
-                r.SideSlope = pick(1, 1.5);
-                r.MaxDepth = 0.2;
-                r.Spacing = pick(0.75, 1.0);
-                r.FlowRate = std::max(pick(0.3, 2.5) * 0.06, 1.5 * r.KostiakovFo * r.Spacing * r.Length);
-                wetted = r.Spacing;
-            }
-            const double gross = r.RequiredDepth / (border ? pick(0.55, 0.8) : pick(0.4, 0.7));
-            r.CutoffTime = gross * r.Length * wetted / r.FlowRate;
-        }
-        const int code = engine.call(r).ErrorCode;
+        const int code = engine.call(practicalField(kind, rng, lo, hi)).ErrorCode;
         ++out.calls;
         if (code == cutoffCode) ++out.cutoff;
         else if (code != 0) ++out.other;
@@ -168,10 +126,15 @@ int main()
     }
     std::printf("\nRefusals of %d realistic evaluations per engine (seeded grid)\n", 400);
     std::printf("%-8s %28s %14s\n", "engine", "cutoff less than advance", "other codes");
-    for (const char *name : {"Pondix", "Striva", "Rillox"}) {
+    const struct {
+        const char *name;
+        PracticalEngine kind;
+    } grids[] = {{"Pondix", PracticalEngine::Basin}, {"Striva", PracticalEngine::Border}, {"Rillox", PracticalEngine::Furrow}};
+    for (const auto &g : grids) {
+        const char *name = g.name;
         EngineLibrary engine(name, folder);
         if (!engine.loaded()) continue;
-        const Refusals r = refusalsOnGrid(engine, name, 18, 400);
+        const Refusals r = refusalsOnGrid(engine, g.kind, 18, 400);
         std::printf("%-8s %27.1f%% %13.1f%%\n", name, 100.0 * r.cutoff / r.calls,
                     100.0 * r.other / r.calls);
     }

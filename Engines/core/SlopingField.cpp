@@ -220,7 +220,10 @@ void capByWaterApplied(const SlopingField &f, SlopingRun &run)
     const double last = *std::max_element(run.recessionT.begin(), run.recessionT.end());
     if (infiltratedBy(f, run, last) <= run.applied) return;
     auto surplus = [&](double by) { return infiltratedBy(f, run, by) - run.applied; };
-    if (auto gone = findRoot(surplus, run.cutoff, last, 1e-12)) run.waterGone = *gone;
+    // A cutback flow short of the intake runs out before the cutoff: the search starts when the
+    // front reached the end (or at an earlier cutoff), when the intake was less than applied.
+    const double from = std::min(run.cutoff, run.advance.endTime());
+    if (auto gone = findRoot(surplus, from, last, 1e-12)) run.waterGone = *gone;
 }
 
 }  // namespace

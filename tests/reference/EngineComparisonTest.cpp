@@ -1,6 +1,7 @@
 // The three engines against the zero-inertia reference on the same fields: advance times at
 // the quarters of the length within 10 %, the inlet's infiltrated depth within 5 %, runoff
-// within 10 %, and a refusal only where the reference's front stops short too.
+// within 10 %, the least infiltrated depth within 10 % (or 5 mm), and a refusal only where the
+// reference's front stops short too.
 
 #include "EngineLibrary.h"
 #include "ZeroInertia.h"
@@ -42,6 +43,14 @@ const ComparedField kFields[] = {
     {"furrow 400 m, cutoff before the end", Kind::Furrow, 400, 0.003, 0.04, 1.2, 0.75, 0.5, 2.0, 0.1, 150, 1.5},
     {"furrow 250 m, trapezoidal", Kind::Furrow, 250, 0.004, 0.04, 1.5, 1, 0.534, 1.24, 0.19, 300, 2.0, 0.2},
     {"furrow 300 m, front stops short", Kind::Furrow, 300, 0.002, 0.04, 1.0, 1, 0.534, 1.24, 0.19, 200, 2.0},
+    // Early cutoffs: near-level rough borders, basins cut off at half their advance time, a
+    // furrow with a short cutoff.
+    {"border 209 m, S 0.00051, n 0.244, stops short", Kind::Border, 209, 0.00051, 0.244, 3.95, 22, 0.409, 8.136, 0.079, 55.2},
+    {"border 400 m, S 0.001, stops short", Kind::Border, 400, 0.001, 0.15, 2.0, 10, 0.534, 1.24, 0.19, 150},
+    {"basin 150 m, smooth, cutoff at half", Kind::Basin, 150, 0, 0.04, 3.0, 50, 0.5, 1.5, 0, 21.0},
+    {"basin 80 m, cutoff at half", Kind::Basin, 80, 0, 0.10, 2.0, 50, 0.6, 1.5, 0, 18.7},
+    {"basin 200 m, rough, cutoff at 0.55", Kind::Basin, 200, 0, 0.20, 5.0, 50, 0.5, 1.2, 0, 48.6},
+    {"furrow 400 m, short cutoff", Kind::Furrow, 400, 0.003, 0.04, 1.2, 0.75, 0.5, 2.0, 0.1, 130, 1.5},
 };
 
 const char *library(Kind kind)
@@ -134,8 +143,8 @@ int refusalCode(Kind kind) { return kind == Kind::Basin ? 2 : kind == Kind::Bord
 TEST(EngineComparison, EnginesFollowTheZeroInertiaReference)
 {
     const double shares[] = {0.25, 0.5, 0.75, 1.0};
-    std::printf("%-46s %-9s %8s %8s %8s %8s %8s %8s\n", "field", "", "t L/4", "t L/2",
-                "t 3L/4", "t L", "runoff", "Z inlet");
+    std::printf("%-46s %-9s %8s %8s %8s %8s %8s %8s %8s %8s\n", "field", "", "t L/4", "t L/2",
+                "t 3L/4", "t L", "runoff", "Z inlet", "Z least", "Z end");
     for (const ComparedField &f : kFields) {
         SCOPED_TRACE(f.name);
         EngineLibrary engine(library(f.kind));
@@ -165,10 +174,16 @@ TEST(EngineComparison, EnginesFollowTheZeroInertiaReference)
             refTimes[i] = ref.advanceAt(shares[i] * f.length);
             engTimes[i] = profileTime(o, last, shares[i]);
         }
-        std::printf("%-46s %-9s %8.1f %8.1f %8.1f %8.1f %8.1f %8.1f\n", f.name, "reference",
-                    refTimes[0], refTimes[1], refTimes[2], refTimes[3], refRunoff, refInlet);
-        std::printf("%-46s %-9s %8.1f %8.1f %8.1f %8.1f %8.1f %8.1f\n", "", "engine", engTimes[0],
-                    engTimes[1], engTimes[2], engTimes[3], engRunoff, engInlet);
+        // The least and the far end's infiltrated depth (the reference's at its cell centres).
+        double refLeast = ref.infiltrated.front();
+        for (double v : ref.infiltrated) refLeast = std::min(refLeast, v);
+        refLeast *= 1000 / depthWidth;
+        const double refEnd = ref.infiltrated.back() / depthWidth * 1000;
+        const double engLeast = o.MinInfDepth * toMillimetres, engEnd = o.InfiltrationProfile[last] * toMillimetres;
+        std::printf("%-46s %-9s %8.1f %8.1f %8.1f %8.1f %8.1f %8.1f %8.1f %8.1f\n", f.name, "reference",
+                    refTimes[0], refTimes[1], refTimes[2], refTimes[3], refRunoff, refInlet, refLeast, refEnd);
+        std::printf("%-46s %-9s %8.1f %8.1f %8.1f %8.1f %8.1f %8.1f %8.1f %8.1f\n", "", "engine", engTimes[0],
+                    engTimes[1], engTimes[2], engTimes[3], engRunoff, engInlet, engLeast, engEnd);
 
         for (int i = 0; i < 4; ++i) {
             EXPECT_NEAR(engTimes[i], refTimes[i], 0.10 * refTimes[i]) << "advance to " << shares[i] << " L";
@@ -179,5 +194,8 @@ TEST(EngineComparison, EnginesFollowTheZeroInertiaReference)
         // bound is then a fortieth of the applied depth.
         const double applied = ref.applied / area * 1000;
         EXPECT_NEAR(engRunoff, refRunoff, std::max(0.10 * refRunoff, 0.025 * applied)) << "runoff";
+        // The least watered point decides a design: within 10 %, or 5 mm where it gets little.
+        EXPECT_NEAR(engLeast, refLeast, std::max(0.10 * refLeast, 5.0)) << "least infiltrated depth";
+        EXPECT_NEAR(engEnd, refEnd, std::max(0.10 * refEnd, 5.0)) << "infiltrated depth at the end";
     }
 }
