@@ -13,23 +13,20 @@
 #include <random>
 
 // Volume and depth bookkeeping of one successful result; width is the border width or the
-// furrow spacing. Under the engine's cutback warning the volumes are known not to balance
-// (the warning says so), the rest must still hold.
+// furrow spacing. The water balances in every case; under the engine's cutback warning the
+// reduced flow falls short of the intake, and the field may dry before the cutoff.
 inline void expectBalancedResult(const TIrrikaInfoRecord &o, double width, int cutbackWarning)
 {
     ASSERT_EQ(o.ErrorCode, 0);
-    if (o.WarningCode != cutbackWarning) {
-        // The inflow is cut back when the front reaches the end, if it still runs then.
-        const double cutbackFlow = o.Operation == 2 ? o.CutBackFlow : o.FlowRate;
-        const double applied = o.CutoffTime < o.AdvanceTime
-                                   ? o.FlowRate * o.CutoffTime
-                                   : o.FlowRate * o.AdvanceTime + cutbackFlow * (o.CutoffTime - o.AdvanceTime);
-        const double area = o.Length * width;
-        EXPECT_NEAR(applied, (o.AverageDepth + o.SurfaceRunoff) * area, 1e-6 * applied);
-        if (o.Operation != 3) {
-            EXPECT_NEAR(o.ApplicationEfficiency + o.DeepPercRatio + o.RunoffRatio, 100.0, 1e-6);
-        }
-    }
+    // The inflow is cut back when the front reaches the end, if it still runs then.
+    const double cutbackFlow = o.Operation == 2 ? o.CutBackFlow : o.FlowRate;
+    const double applied = o.CutoffTime < o.AdvanceTime
+                               ? o.FlowRate * o.CutoffTime
+                               : o.FlowRate * o.AdvanceTime + cutbackFlow * (o.CutoffTime - o.AdvanceTime);
+    const double area = o.Length * width;
+    EXPECT_NEAR(applied, (o.AverageDepth + o.SurfaceRunoff) * area, 1e-6 * applied);
+    EXPECT_NEAR(o.ApplicationEfficiency + o.DeepPercRatio + o.RunoffRatio, 100.0, 1e-6);
+    const bool driesEarly = o.WarningCode == cutbackWarning;
     EXPECT_NEAR(o.AverageDepth, o.RequiredDepth + o.OverIrrDepth - o.UnderIrrDepth, 1e-9);
     EXPECT_LE(o.MinInfDepth, o.AverageDepth);
     EXPECT_LE(o.AverageDepth, o.MaxInfDepth);
@@ -38,10 +35,14 @@ inline void expectBalancedResult(const TIrrikaInfoRecord &o, double width, int c
     EXPECT_NEAR(o.AdvanceCurve[25], o.AdvanceTime, 1e-9 * o.AdvanceTime);
     EXPECT_NEAR(o.RecessionCurve[25], o.RecessionTime, 1e-9 * o.RecessionTime);
     EXPECT_NEAR(o.RecessionCurve[0], o.DepletionTime, 1e-9 * o.DepletionTime);
-    EXPECT_GT(o.DepletionTime, o.CutoffTime) << "the inlet drains after cutoff";
+    if (!driesEarly) {
+        EXPECT_GT(o.DepletionTime, o.CutoffTime) << "the inlet drains after cutoff";
+    }
     for (int i = 0; i <= 25; ++i) {
         EXPECT_GE(o.RecessionCurve[i], o.AdvanceCurve[i]) << "row " << i;
-        EXPECT_GE(o.RecessionCurve[i], o.CutoffTime) << "row " << i;
+        if (!driesEarly) {
+            EXPECT_GE(o.RecessionCurve[i], o.CutoffTime) << "row " << i;
+        }
         if (i > 0) {
             EXPECT_GT(o.AdvanceCurve[i], o.AdvanceCurve[i - 1]) << "row " << i;
         }
