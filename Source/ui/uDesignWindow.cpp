@@ -14,6 +14,7 @@
 #include "TStringGrid.h"
 #include "uEventHook.h"
 #include "uFormFont.h"
+#include "uHandlerGuard.h"
 #include "uIrrigationDataSet.h"
 
 #include <QApplication>
@@ -458,13 +459,7 @@ void TfrmDesignWindow::Step(const std::function<void()> &step)
     // Hiding or locking the focused edit moves the focus on, into another edit perhaps;
     // that is no entering by the user. Where the focus ends up is entered afterwards.
     ++FQuietFocus;
-    try {
-        step();
-    } catch (const std::exception &error) {
-        ShowErrorMessage(error.what());
-    } catch (...) {
-        ShowErrorMessage("Unexpected error");
-    }
+    RunReportingErrors(step);
     --FQuietFocus;
     KeepFocusVisible();
     if (FQuietFocus == 0) {

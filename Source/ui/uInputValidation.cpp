@@ -29,9 +29,10 @@ namespace {
 const std::string kLineBreak = uConstants::LineBreak;
 
 // The characters an edit takes: Backspace, Tab, Enter, the digits and both separators.
+// Only the ASCII digits: those of other scripts pass no number conversion.
 bool IsAllowedCharacter(QChar c)
 {
-    return c == QChar(8) || c == QChar(9) || c == QChar(13) || c.isDigit() || c == '.' || c == ',';
+    return c == QChar(8) || c == QChar(9) || c == QChar(13) || (c >= u'0' && c <= u'9') || c == '.' || c == ',';
 }
 
 // The class name the conversion message starts with, as the user has always seen it.

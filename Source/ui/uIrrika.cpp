@@ -6,6 +6,7 @@
 #include "TStatusBar.h"
 #include "uConstants.h"
 #include "uEventHook.h"
+#include "uHandlerGuard.h"
 #include "uMenuItems.h"
 #include "uPondixMainForm.h"
 #include "uRilloxMainForm.h"
@@ -105,15 +106,21 @@ TfrmIrrika::TfrmIrrika(QWidget *parent)
     sbxMain->setWidget(area);
     setCentralWidget(sbxMain);
 
-    connect(btnPondix, &QPushButton::clicked, this, [this] { btnPondixClick(); });
-    connect(btnStriva, &QPushButton::clicked, this, [this] { btnStrivaClick(); });
-    connect(btnRillox, &QPushButton::clicked, this, [this] { btnRilloxClick(); });
-    connect(btnQuit, &QPushButton::clicked, this, [this] { btnQuitClick(); });
-    connect(mniPondix, &QAction::triggered, this, [this] { btnPondixClick(); });
-    connect(mniStriva, &QAction::triggered, this, [this] { btnStrivaClick(); });
-    connect(mniRillox, &QAction::triggered, this, [this] { btnRilloxClick(); });
-    connect(mniQuit, &QAction::triggered, this, [this] { btnQuitClick(); });
-    connect(mniAbout, &QAction::triggered, this, [this] { mniAboutClick(); });
+    // A handler that fails tells the user and leaves the launcher as it was, as the design
+    // windows do: a module that cannot open must not end the program.
+    auto on = [this](auto *sender, auto signal, void (TfrmIrrika::*handler)()) {
+        connect(sender, signal, this,
+                [this, handler] { RunReportingErrors([this, handler] { (this->*handler)(); }); });
+    };
+    on(btnPondix, &QPushButton::clicked, &TfrmIrrika::btnPondixClick);
+    on(btnStriva, &QPushButton::clicked, &TfrmIrrika::btnStrivaClick);
+    on(btnRillox, &QPushButton::clicked, &TfrmIrrika::btnRilloxClick);
+    on(btnQuit, &QPushButton::clicked, &TfrmIrrika::btnQuitClick);
+    on(mniPondix, &QAction::triggered, &TfrmIrrika::btnPondixClick);
+    on(mniStriva, &QAction::triggered, &TfrmIrrika::btnStrivaClick);
+    on(mniRillox, &QAction::triggered, &TfrmIrrika::btnRilloxClick);
+    on(mniQuit, &QAction::triggered, &TfrmIrrika::btnQuitClick);
+    on(mniAbout, &QAction::triggered, &TfrmIrrika::mniAboutClick);
 
     frmIrrika = this;
     FormCreate();
@@ -215,6 +222,11 @@ void TfrmIrrika::OpenModule(TIrrigationModule module)
     SetModule(module);
     std::unique_ptr<TfrmDesignWindow> &field =
         module == imBasin ? FPondixForm : module == imBorder ? FStrivaForm : FRilloxForm;
+    // The window goes when its showing ends, also when building or showing it failed.
+    struct TFreeWindow {
+        std::unique_ptr<TfrmDesignWindow> &Field;
+        ~TFreeWindow() { Field.reset(); }
+    } freeWindow{field};
     if (!field) {
         if (module == imBasin)
             field = std::make_unique<TfrmPondix>();
@@ -224,7 +236,6 @@ void TfrmIrrika::OpenModule(TIrrigationModule module)
             field = std::make_unique<TfrmRillox>();
     }
     field->ShowModal();
-    field.reset();
 }
 
 void TfrmIrrika::btnPondixClick() { OpenModule(imBasin); }

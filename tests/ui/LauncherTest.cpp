@@ -194,3 +194,60 @@ TEST_F(Launcher, EscQuitAndModulesQuitEndTheProgram)
         EXPECT_FALSE(launcher.isVisible());
     }
 }
+
+// A design window that cannot be built (a settings file whose unit has the factor 0, a
+// program folder that cannot be entered) is reported in an error box; the launcher stays.
+TEST_F(Launcher, AModuleThatCannotOpenIsReportedAndTheLauncherGoesOn)
+{
+    AboutBoxWatcher about;
+    ShippedFilesFolder folder({"Pondix.INI", "Striva.INI", "Rillox.INI", "IRRIKAHELP.HLP"});
+    {
+        const std::string path = folder.Folder() + "Pondix.INI";
+        std::string text = FileBytes(path);
+        const auto at = text.find("\nMeters=1");
+        ASSERT_NE(at, std::string::npos);
+        text.replace(at, 9, "\nMeters=0");
+        std::ofstream(path, std::ios::binary) << text;
+    }
+    TfrmIrrika launcher;
+    launcher.show();
+    launcher.activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return about.Shown() == 1; }));
+    ASSERT_TRUE(launcher.btnPondix->isEnabled());
+    for (int way = 0; way < 2; ++way) {
+        SCOPED_TRACE(way == 0 ? "button" : "menu item");
+        dialogs.Clear();
+        if (way == 0)
+            QTest::mouseClick(launcher.btnPondix, Qt::LeftButton);
+        else
+            ClickMenu(launcher, {"mniModules", "mniPondix"});
+        EXPECT_EQ(dialogs.Texts(), (std::vector<std::string>{"Floating point division by zero"}));
+        ASSERT_EQ(dialogs.Messages().size(), 1u);
+        EXPECT_EQ(dialogs.Messages()[0].icon, DialogIcon::Error);
+        EXPECT_EQ(launcher.DesignWindow(), nullptr);
+        EXPECT_TRUE(launcher.isVisible());
+    }
+
+    // Another module still opens, and the program ends as it should.
+    bool opened = false;
+    QTimer::singleShot(50, [&] {
+        opened = launcher.DesignWindow() != nullptr;
+        if (opened)
+            ClickMenu(*launcher.DesignWindow(), {"mniQuit"});
+    });
+    QTest::mouseClick(launcher.btnStriva, Qt::LeftButton);
+    EXPECT_TRUE(opened);
+    EXPECT_EQ(launcher.DesignWindow(), nullptr);
+
+    // The program's folder gone: no window can make it the current folder.
+    for (const char *name : {"Pondix.INI", "Striva.INI", "Rillox.INI", "IRRIKAHELP.HLP"})
+        std::remove((folder.Folder() + name).c_str());
+    ASSERT_EQ(rmdir(folder.Folder().c_str()), 0);
+    dialogs.Clear();
+    ClickMenu(launcher, {"mniModules", "mniRillox"});
+    ASSERT_EQ(dialogs.Texts().size(), 1u);
+    EXPECT_NE(dialogs.Texts()[0].find("cannot change to " + folder.Folder()), std::string::npos);
+    EXPECT_EQ(launcher.DesignWindow(), nullptr);
+    ClickMenu(launcher, {"mniModules", "mniQuit"});
+    EXPECT_FALSE(launcher.isVisible());
+}

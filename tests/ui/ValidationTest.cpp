@@ -39,6 +39,37 @@ TEST_F(UiFixture, AnEditTakesDigitsPointAndCommaOnly)
     EXPECT_EQ(edit->text(), "12.5");
 }
 
+// One character at a time, as the keyboard sends it: the key with its text.
+TEST_F(UiFixture, TheKeyFilterPassesOnlyTheAsciiDigitsAndTheSeparators)
+{
+    struct Case {
+        char16_t character;
+        bool passes;
+    };
+    const Case cases[] = {
+        {u'0', true},      {u'5', true},       {u'9', true},      {u'.', true},  {u',', true},
+        {u'a', false},     {u'E', false},      {u'-', false},     {u'+', false}, {u' ', false},
+        {u'\u0663', false},  // Arabic-Indic digit three
+        {u'\uFF15', false},  // full-width digit five
+        {u'\u00B2', false},  // superscript two
+        {u'\u0966', false},  // Devanagari digit zero
+    };
+    TfrmDesignWindow &w = Open(imBasin);
+    ClickMenu(w, {"mniCalculation", "mniN2Dimensions"});
+    QLineEdit *edit = w.fraDecisionVariables1->Edit(1);
+    for (const Case &c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.character));
+        QTest::mouseClick(edit, Qt::LeftButton);
+        edit->clear();
+        const QString text(QChar(c.character));
+        QKeyEvent press(QEvent::KeyPress, QChar(c.character).toUpper().unicode(), Qt::NoModifier, text);
+        QKeyEvent release(QEvent::KeyRelease, QChar(c.character).toUpper().unicode(), Qt::NoModifier, text);
+        QApplication::sendEvent(edit, &press);
+        QApplication::sendEvent(edit, &release);
+        EXPECT_EQ(edit->text(), c.passes ? text : QString());
+    }
+}
+
 TEST_F(UiFixture, EnterMovesTheFocusAndNeverReachesTheEdit)
 {
     TfrmDesignWindow &w = Open(imBorder);
