@@ -6,6 +6,7 @@
 #include "FrameFieldParameters.h"
 #include "FrameGraphGrid.h"
 #include "FrameResults.h"
+#include "NumberText.h"
 #include "TChart.h"
 #include "TStatusBar.h"
 #include "uIrrigationDataSet.h"
@@ -132,6 +133,83 @@ TEST_F(UiFixture, F2WhileAnOutOfRangeValueIsTypedCalculatesWithTheFormerValue)
     EXPECT_EQ(w.fraDecisionVariables1->Edit(2)->text(), "150");
     EXPECT_FALSE(w.grbResults->isHidden());
     EXPECT_EQ(Parameter("BasinLength").GetValue(), 150);
+}
+
+// A field parameter typed out of range and taken back: the calculation that follows gives
+// what it gave with the former value.
+TEST_F(UiFixture, F2AfterAFieldValueWasTakenBackCalculatesWithTheFormerValue)
+{
+    struct Case {
+        TIrrigationModule module;
+        const char *mode;
+        int row;  // the flow resistance's field row
+        const char *typed;
+    };
+    const Case cases[] = {{imBasin, "mniN3Cutofftime", 2, "5"},
+                          {imBorder, "mniN4Mindepth", 2, "0.9"},
+                          {imFurrow, "mniN4Mindepth", 3, "0.9"}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.module);
+        TfrmDesignWindow &w = Open(c.module);
+        ClickMenu(w, {"mniCalculation", c.mode});
+        PressKey(w, Qt::Key_F2);
+        ASSERT_FALSE(w.grbResults->isHidden());
+        const std::vector<std::string> former = ResultRows();
+        PressKey(w, Qt::Key_Escape);  // back to the inputs of the same run
+        QLineEdit *edit = w.fraFieldParameters1->Edit(c.row);
+        const QString text = edit->text();
+        const std::size_t warnings = errors.Showings().size();
+        TypeInto(*edit, c.typed);
+        PressKey(w, Qt::Key_F2);
+        ASSERT_EQ(errors.Showings().size(), warnings + 1);
+        EXPECT_EQ(errors.Showings().back().text.substr(0, 38), "The Flow resistance, input is out of b");
+        EXPECT_EQ(edit->text(), text);
+        ASSERT_FALSE(w.grbResults->isHidden());
+        EXPECT_EQ(ResultRows(), former);
+    }
+}
+
+// The basin engine takes k in mm per min^A: the same k typed in another depth or time unit
+// gives the same results.
+TEST_F(UiFixture, TheBasinCalculatesTheSameFieldAlikeWhateverTheUnitOfK)
+{
+    struct Case {
+        const char *depth;
+        const char *time;
+        const char *requiredDepth;  // 76.2 mm, which every depth unit shows exactly
+        std::string k;       // 2.54 mm/min^A in the case's unit, with A 0.706
+    };
+    const Case cases[] = {{"mnimillimetres", "mniminutes", "76.2", "2.54"},
+                          {"mnicentimeters", "mniminutes", "7.62", "0.254"},
+                          {"mniinches", "mniminutes", "3", "0.1"},
+                          {"mniinches", "mnihours", "3", FloatToStr(0.1 * std::pow(60.0, 0.706))}};
+    std::vector<double> expected;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::string(c.depth) + " " + c.time);
+        TfrmDesignWindow &w = Open(imBasin);
+        ClickMenu(w, {"mniInfiltration", "mniKostiakovequation"});
+        ClickMenu(w, {"mniUnits", "mniDepth", c.depth});
+        ClickMenu(w, {"mniUnits", "mniTime", c.time});
+        ClickMenu(w, {"mniCalculation", "mniN3Cutofftime"});
+        ASSERT_EQ(w.fraFieldParameters1->Edit(1)->text(), "0.706");
+        TypeInto(*w.fraFieldParameters1->Edit(2), c.k);
+        // The depth too: its shown text, rounded in inches, would be another depth.
+        ASSERT_EQ(static_cast<TParameter *>(w.FieldParameters()->GetItem(4))->Name(), "RequiredDepth");
+        TypeInto(*w.fraFieldParameters1->Edit(4), c.requiredDepth);
+        PressKey(w, Qt::Key_F2);
+        ASSERT_FALSE(w.grbResults->isHidden());
+        ASSERT_TRUE(errors.Showings().empty());
+        std::vector<double> results;  // stored values: mm, m and minutes whatever is shown
+        for (int i = 1; i <= w.Results()->Count(); ++i)
+            results.push_back(static_cast<TParameter *>(w.Results()->GetItem(i))->GetValue());
+        if (expected.empty()) {
+            expected = results;
+            continue;
+        }
+        ASSERT_EQ(results.size(), expected.size());
+        for (std::size_t i = 0; i < results.size(); ++i)
+            EXPECT_NEAR(results[i], expected[i], 1e-6 * std::max(1.0, std::fabs(expected[i]))) << "result " << i;
+    }
 }
 
 TEST_F(UiFixture, AFailedCalculationKeepsTheInputScreen)

@@ -61,19 +61,30 @@ TEST_F(ReferenceTables, TheTimeRatedTableFollowsTheUnitsAndAPickFillsT100)
     EXPECT_NEAR(Parameter("TimeRatedT100").GetValue(), 240, 1e-9);  // validated into minutes
 }
 
+// The table opens from the A edit and from the k edit; a pick from either writes A into the
+// A edit and k into the k edit.
 TEST_F(ReferenceTables, AKostiakovPickWritesBothAAndK)
 {
-    TfrmDesignWindow &w = Open(imBasin);
-    ClickMenu(w, {"mniInfiltration", "mniKostiakovequation"});
-    ClickMenu(w, {"mniUnits", "mniDepth", "mnicentimeters"});
-    ClickMenu(w, {"mniCalculation", "mniN3Cutofftime"});
-    F1In(w, 2);
-    EXPECT_EQ(Cell(w, 1, 0), "k (cm/min^A)");  // index 32
-    EXPECT_EQ(w.InfoShown(), (std::array<bool, 3>{false, true, false}));
-    Pick(w, 5);
-    EXPECT_EQ(Edit(w, 1), "0.718");
-    EXPECT_EQ(Edit(w, 2), "0.36");  // 3.56 / 10 with two decimals
-    EXPECT_DOUBLE_EQ(Parameter("KostiakovA").GetValue(), 0.718);
+    struct Case {
+        int row;
+        std::array<bool, 3> flags;
+    };
+    for (const Case &c : {Case{2, {false, true, false}}, Case{1, {true, false, false}}}) {
+        SCOPED_TRACE(c.row);
+        TfrmDesignWindow &w = Open(imBasin);
+        ClickMenu(w, {"mniInfiltration", "mniKostiakovequation"});
+        ClickMenu(w, {"mniUnits", "mniDepth", "mnicentimeters"});
+        ClickMenu(w, {"mniCalculation", "mniN3Cutofftime"});
+        F1In(w, c.row);
+        EXPECT_EQ(Cell(w, 1, 0), "k (cm/min^A)");  // index 32
+        EXPECT_EQ(w.InfoShown(), c.flags);
+        Pick(w, 5);
+        EXPECT_EQ(Edit(w, 1), "0.718");
+        EXPECT_EQ(Edit(w, 2), "0.36");  // 3.56 / 10 with two decimals
+        EXPECT_TRUE(errors.Showings().empty());
+        EXPECT_DOUBLE_EQ(Parameter("KostiakovA").GetValue(), 0.718);
+        EXPECT_DOUBLE_EQ(Parameter("Kostiakovk").GetDisplayValue(), 0.36);
+    }
 }
 
 TEST_F(ReferenceTables, OnlyTheFieldsWithATableOpenOne)

@@ -256,13 +256,20 @@ TEST_F(StoringRuns, DeleteRunRemovesTheRunOfTheSelectedColumnAndRewritesTheFile)
     QTest::mouseClick(w.fraGraphGrid1->bbtDeleteRun, Qt::LeftButton);
     ASSERT_EQ(w.DataSet()->GetRunCount(), 1);
     EXPECT_EQ(w.DataSet()->GetRunByNumber(1)->GetParameters()->FindParameter("FlowRate")->GetValue(), 40);
-    // The last run is never deleted.
+    // The last run is never deleted: nothing is said, the file stays as it is, and the run
+    // is the one it was.
     w.DataSet()->GetRunByNumber(1)->SetCalculated(true);
     w.Formatter()->FillRunTable();
     SelectColumn(w, 2);
+    const std::string before = FileBytes(Path("three.pdx"));
+    dialogs.Clear();
     QTest::mouseClick(w.fraGraphGrid1->bbtDeleteRun, Qt::LeftButton);
+    EXPECT_TRUE(dialogs.Texts().empty());
+    EXPECT_EQ(FileBytes(Path("three.pdx")), before);
     EXPECT_EQ(w.DataSet()->GetRunCount(), 1);
     EXPECT_EQ(RunCount(Path("three.pdx")), 1);
+    EXPECT_TRUE(w.DataSet()->GetRunByNumber(1)->Calculated());
+    EXPECT_EQ(grid->Cells(2, 0), "1");
 }
 
 TEST_F(StoringRuns, LoadRestoresTheMenusFromTheLastRun)
