@@ -231,8 +231,17 @@ void TfrmDesignWindow::TakeOverUnits(TIrrigationRun *from, TIrrigationRun *to)
     while (!source->IsDone() && !target->IsDone()) {
         auto *a = dynamic_cast<TParameter *>(source->Next());
         auto *b = dynamic_cast<TParameter *>(target->Next());
-        if (a && b && a->GetUnit())
-            b->SetUnit(a->GetUnit());
+        if (!a || !b || !a->GetUnit())
+            continue;
+        // The limits come from the settings file in the settings' unit; a value that holds
+        // its own terms (k, the shape coefficients) was copied in the previous run's unit,
+        // and its limits must stand in that unit too.
+        if (b->GetUnit() && b->Boundary()) {
+            const double ratio = OwnTermsRatio(*to, b->Name(), b->GetUnit()->Kind(), a->GetUnit()->Kind());
+            b->Boundary()->SetLower(b->Boundary()->Lower() * ratio);
+            b->Boundary()->SetUpper(b->Boundary()->Upper() * ratio);
+        }
+        b->SetUnit(a->GetUnit());
     }
 }
 

@@ -44,6 +44,24 @@ const TDepthKinds &DepthKinds(TUnitKind depth)
 const long double kFeetBase = 3.28L;
 const long double kMetreBase = 1.0L / 3.28L;
 
+// The shape coefficients: the exponent each is scaled with, and its metric and feet units.
+struct TShapeCoefficient {
+    const char *Name;
+    const char *ExponentName;
+    long double Power;
+    TUnitKind Metric, Feet;
+};
+const TShapeCoefficient kShapeCoefficients[] = {
+    {"Sigma1", "Sigma2", 2, ukM_2_Sig2, ukFT_2_Sig2},
+    {"Tau1", "Tau2", 1, ukM_1_Tau2, ukFT_1_Tau2},
+};
+
+double StoredValue(TIrrigationRun &run, const char *name)
+{
+    TParameter *p = run.GetParameters() ? run.GetParameters()->FindParameter(name) : nullptr;
+    return p ? p->GetValue() : 0.0;
+}
+
 void MoveCoefficient(TIrrigationRun &run, const char *name, const char *exponentName, long double power,
                      TUnitKind metric, TUnitKind feet, bool toFeet)
 {
@@ -139,6 +157,26 @@ void MoveShapeCoefficients(TIrrigationRun &run, bool toFeet)
 {
     if (!run.GetParameters())
         return;
-    MoveCoefficient(run, "Sigma1", "Sigma2", 2, ukM_2_Sig2, ukFT_2_Sig2, toFeet);
-    MoveCoefficient(run, "Tau1", "Tau2", 1, ukM_1_Tau2, ukFT_1_Tau2, toFeet);
+    for (const TShapeCoefficient &c : kShapeCoefficients)
+        MoveCoefficient(run, c.Name, c.ExponentName, c.Power, c.Metric, c.Feet, toFeet);
+}
+
+double OwnTermsRatio(TIrrigationRun &run, const std::string &name, TUnitKind from, TUnitKind to)
+{
+    if (from == to)
+        return 1.0;
+    double fromFactor = 0, toFactor = 0;
+    const double a = StoredValue(run, "KostiakovA");
+    if (KostiakovFactor(from, a, fromFactor) && KostiakovFactor(to, a, toFactor))
+        return fromFactor / toFactor;
+    for (const TShapeCoefficient &c : kShapeCoefficients) {
+        if (name != c.Name)
+            continue;
+        const long double power = c.Power - StoredValue(run, c.ExponentName);
+        if (from == c.Metric && to == c.Feet)
+            return static_cast<double>(std::pow(kFeetBase, power));
+        if (from == c.Feet && to == c.Metric)
+            return static_cast<double>(std::pow(kMetreBase, power));
+    }
+    return 1.0;
 }

@@ -7,6 +7,7 @@
 
 #include "uUnitKind.h"
 
+#include <string>
 #include <vector>
 
 class TIrrigationRun;
@@ -30,6 +31,11 @@ TUnitKind VelocityKind(TUnitKind length, TUnitKind time);
 const std::vector<TUnitKind> &DepthRateKinds();
 const std::vector<TUnitKind> &AmountRateKinds();
 const std::vector<TUnitKind> &VelocityKinds();
+
+// What a value of the parameter in the unit of kind from is multiplied by to stand in the
+// unit of kind to. Only k and the furrow shape coefficients hold their values in their own
+// terms; every other parameter keeps its stored value in any unit of its quantity (1).
+double OwnTermsRatio(TIrrigationRun &run, const std::string &name, TUnitKind from, TUnitKind to);
 
 // Moves "Sigma1" and "Tau1" of a furrow run to the metre or the foot basis. A coefficient
 // already on that basis keeps its value (in metres its limits go back to 0.1 and 10);

@@ -3,10 +3,12 @@
 // and new runs that take the units the menus show.
 #include "UiDriver.h"
 
+#include "FrameFieldParameters.h"
 #include "NumberText.h"
 #include "uIrrigationDataSet.h"
 #include "uUnitKind.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
@@ -211,4 +213,120 @@ TEST_F(UiFixture, TheRememberedChecksFollowEachWindowsOrder)
     EXPECT_EQ(window->OldChecks(), expected);
     EXPECT_FALSE(window->mniCubicMetre->isVisible());
     EXPECT_FALSE(window->mniCubicFeet->isVisible());
+}
+
+namespace {
+
+// The limits of a quantity that holds its value in its own terms, in the unit of kind.
+struct OwnTermsLimits {
+    TIrrigationModule module;
+    const char *name;
+    double lower, upper;  // in the settings file's unit (mm per min^A, the metre basis)
+};
+const OwnTermsLimits kOwnTermsLimits[] = {
+    {imBasin, "Kostiakovk", 0.8, 45.0},  // the basin's coefficient limits, whatever the file says
+    {imBorder, "Kostiakovk", 0.0133, 19.841854},
+    {imFurrow, "Kostiakovk", 0.05, 30},
+    {imFurrow, "Sigma1", 0.1, 10},
+    {imFurrow, "Tau1", 0.1, 10},
+};
+
+// What a value in the settings file's unit is divided by to stand in the unit of kind.
+double Divisor(const char *name, int kind)
+{
+    const double sigma2 = 1.734, tau2 = 0.811;  // the furrow settings file's exponents
+    switch (kind) {
+    case ukMM_MIN_A:
+    case ukM_2_Sig2:
+    case ukM_1_Tau2:
+        return 1;
+    case ukCM_MIN_A:
+        return 10;
+    case ukFT_2_Sig2:
+        return 1 / std::pow(3.28, 2 - sigma2);
+    case ukFT_1_Tau2:
+        return 1 / std::pow(3.28, 1 - tau2);
+    default:
+        ADD_FAILURE() << name << " in unit kind " << kind;
+        return NAN;
+    }
+}
+
+// The menus that put k in cm per min^A, the shape coefficients on the foot basis.
+void ChooseUnits(TfrmDesignWindow &w, TIrrigationModule module)
+{
+    if (module == imFurrow) {
+        ClickMenu(w, {"mniParameters", "mniParametersInfiltration", "mniKostiakovequation"});
+        ClickMenu(w, {"mniParameters", "mniGeometry", "mniSigma_Tau"});
+        ClickMenu(w, {"mniUnits", "mniLength", "mnifeet"});
+    } else {
+        ClickMenu(w, {"mniInfiltration", "mniKostiakovequation"});
+    }
+}
+
+}  // namespace
+
+// However a run was made, the limits a value is checked against stand in the unit it is
+// shown in: the out-of-range warning shows them in that unit.
+TEST_F(UiFixture, EveryRunsLimitsStandInTheUnitOfItsValue)
+{
+    enum How { FirstRun, AfterF4, AfterLoad, AfterUnitSwitch };
+    QTemporaryDir folder;
+    for (TIrrigationModule module : {imBasin, imBorder, imFurrow}) {
+        for (How how : {FirstRun, AfterF4, AfterLoad, AfterUnitSwitch}) {
+            SCOPED_TRACE(::testing::Message() << "module " << int(module) << ", way " << how);
+            TfrmDesignWindow *w = &Open(module);
+            ChooseUnits(*w, module);
+            if (how != AfterUnitSwitch)
+                ClickMenu(*w, {"mniUnits", "mniDepth", "mnicentimeters"});
+            ClickMenu(*w, {"mniCalculation", "mniN4Mindepth"});
+            if (how != FirstRun) {
+                // Run 1 calculated and saved; the next screen makes run 2 from it.
+                PressKey(*w, Qt::Key_F2);
+                ASSERT_TRUE(Run().Calculated());
+                const std::string path = folder.path().toStdString() + "/runs" + std::to_string(module) +
+                                         std::to_string(how) + DesignWindowTraits(module).RunFileExtension;
+                dialogs.ScriptFileName(path);
+                PressKey(*w, Qt::Key_F4);
+                ASSERT_TRUE(Run().Saved());
+                if (how == AfterLoad) {
+                    w = &Open(module);
+                    dialogs.ScriptFileName(path);
+                    ClickMenu(*w, {"mniFiles", "mniLoad"});
+                } else {
+                    if (how == AfterUnitSwitch)
+                        ClickMenu(*w, {"mniUnits", "mniDepth", "mnicentimeters"});
+                    ClickMenu(*w, {"mniCalculation", "mniN4Mindepth"});
+                }
+                ASSERT_EQ(w->DataSet()->CurrentRun(), 2);
+            }
+            for (const OwnTermsLimits &limits : kOwnTermsLimits) {
+                if (limits.module != module)
+                    continue;
+                SCOPED_TRACE(limits.name);
+                int row = 0;
+                for (int i = 1; i <= w->FieldParameters()->Count(); ++i) {
+                    if (static_cast<TParameter *>(w->FieldParameters()->GetItem(i))->Name() == limits.name)
+                        row = i;
+                }
+                ASSERT_NE(row, 0);
+                const int kind = Parameter(limits.name).GetUnit()->Kind();
+                if (how != AfterUnitSwitch || module == imBasin) {
+                    EXPECT_TRUE(kind == ukCM_MIN_A || kind == ukFT_2_Sig2 || kind == ukFT_1_Tau2) << kind;
+                }
+                const std::size_t warnings = errors.Showings().size();
+                QLineEdit *edit = w->fraFieldParameters1->Edit(row);
+                TypeInto(*edit, "999");
+                QTest::keyClick(edit, Qt::Key_Tab);
+                ASSERT_EQ(errors.Showings().size(), warnings + 1);
+                const std::string &text = errors.Showings().back().text;
+                const std::size_t between = text.find("should be between\t : "), et = text.find("and\t\t : ");
+                ASSERT_NE(between, std::string::npos);
+                ASSERT_NE(et, std::string::npos);
+                const double divisor = Divisor(limits.name, kind);
+                EXPECT_NEAR(std::stod(text.substr(between + 21)), limits.lower / divisor, 1e-9 * limits.lower);
+                EXPECT_NEAR(std::stod(text.substr(et + 8)), limits.upper / divisor, 1e-9 * limits.upper);
+            }
+        }
+    }
 }
