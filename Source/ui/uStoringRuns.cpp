@@ -12,12 +12,15 @@
 #include "TStatusBar.h"
 #include "uConstants.h"
 #include "uIrrigationDataSet.h"
+#include "uRunFileLayout.h"
+#include "uRunFileLines.h"
 
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTabWidget>
 
 #include <algorithm>
+#include <fstream>
 #include <memory>
 #include <set>
 
@@ -61,6 +64,31 @@ bool OptionValue(TIrrigationRun &run, const char *name, int &value)
     } catch (const Exception &) {
         return false;
     }
+}
+
+// The module whose run file this is, by the tag of its first field; false when the file
+// cannot be read or its first field names no module.
+bool RunFileModule(const std::string &path, TIrrigationModule &module)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::string header;
+    if (!in || !std::getline(in, header))
+        return false;
+    const TFieldList fields = SplitFields(header);
+    if (fields.empty())
+        return false;
+    struct TModuleLayout {
+        TIrrigationModule Module;
+        const TRunFileLayout &Layout;
+    };
+    for (const TModuleLayout &row : {TModuleLayout{imBasin, PondixLayout()}, TModuleLayout{imBorder, StrivaLayout()},
+                                     TModuleLayout{imFurrow, RilloxLayout()}}) {
+        if (fields[0] == row.Layout.Tag) {
+            module = row.Module;
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace
@@ -140,6 +168,14 @@ bool TfrmDesignWindow::OpenRunFile(bool forLoad)
     FileDialogChoice choice;
     if (!Dialogs::Current().OpenFile(request, choice))
         return false;
+    // Another module's runs mean nothing here (chosen through "All files"): refused as
+    // every file that does not load, but with a word on what it is.
+    TIrrigationModule owner = FTraits.Module;
+    if (RunFileModule(choice.fileName, owner) && owner != FTraits.Module) {
+        ShowErrorMessage(std::string("Cannot open a ") + DesignWindowTraits(owner).Caption + " run file in " +
+                         FTraits.Caption + kLineBreak + choice.fileName);
+        return false;
+    }
     // A file that does not load leaves the window as it was, its file name included.
     const std::string previousName = FDataSet->FileName();
     FDataSet->SetFileName(choice.fileName);

@@ -319,6 +319,57 @@ TEST_F(StoringRuns, AFileThatDoesNotLoadChangesNothing)
     }
 }
 
+// A run file of another module chosen through "All files" is refused with a word on whose
+// it is; the window stays as it was.
+TEST_F(StoringRuns, AnotherModulesRunFileIsRefusedAndSaysWhoseItIs)
+{
+    struct Case {
+        TIrrigationModule writer, reader;
+        const char *file;
+        const char *text;
+    };
+    const Case cases[] = {
+        {imBasin, imFurrow, "basin.pdx", "Cannot open a Pondix run file in Rillox"},
+        {imFurrow, imBorder, "furrow.rlx", "Cannot open a Rillox run file in Striva"},
+        {imBorder, imBasin, "border.svx", "Cannot open a Striva run file in Pondix"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.file);
+        {
+            TfrmDesignWindow &w = Open(c.writer);
+            Calculate(w);
+            dialogs.ScriptFileName(Path(c.file));
+            PressKey(w, Qt::Key_F4);
+            ASSERT_TRUE(Run().Saved());
+        }
+        TfrmDesignWindow &w = Open(c.reader);
+        Calculate(w);
+        const std::string own = Path(std::string("own") + DesignWindowTraits(c.reader).RunFileExtension);
+        dialogs.ScriptFileName(own);
+        PressKey(w, Qt::Key_F4);
+        ClickMenu(w, {"mniUnits", "mniFlowrate", "mniUSgallonsperminute"});
+        ClickMenu(w, {"mniCalculation", "mniN2Dimensions"});
+        const int runs = w.DataSet()->GetRunCount(), current = w.DataSet()->CurrentRun();
+        TParameters *parameters = Run().GetParameters();
+        for (const char *item : {"mniView", "mniLoad"}) {
+            SCOPED_TRACE(item);
+            dialogs.Clear();
+            dialogs.ScriptFileName(Path(c.file), 2);
+            ClickMenu(w, {"mniFiles", item});
+            ASSERT_EQ(dialogs.Messages().size(), 1u);
+            EXPECT_EQ(dialogs.Texts()[0], std::string(c.text) + "\r\n" + Path(c.file));
+            EXPECT_EQ(dialogs.Messages()[0].icon, DialogIcon::Error);
+            EXPECT_EQ(w.DataSet()->FileName(), own);
+            EXPECT_EQ(w.DataSet()->GetRunCount(), runs);
+            EXPECT_EQ(w.DataSet()->CurrentRun(), current);
+            EXPECT_EQ(Run().GetParameters(), parameters);
+            EXPECT_TRUE(w.mniUSgallonsperminute->isChecked());
+            EXPECT_TRUE(w.mniN2Dimensions->isChecked());
+            EXPECT_TRUE(w.sbxGraph->isHidden());
+        }
+    }
+}
+
 // Appending and opening a file give the data set the file's runs in place of its own. The
 // screen's lists only refer to parameters: they must follow to the runs the data set holds
 // now, or the next check of an edit writes into freed runs.
