@@ -18,7 +18,8 @@ constexpr int kTextMargin = 2;
 
 // Draws every cell as the string grid does: the text 2 pixels from the left edge, cut at the
 // right edge rather than shortened with an ellipsis (the reference tables size their columns
-// to the text plus 5 pixels). Fixed cells are raised header cells in the fixed colour.
+// to the text plus 5 pixels), or wrapped at its blanks in a grid that wraps words. Fixed
+// cells are raised header cells in the fixed colour.
 class TGridCellDelegate : public QStyledItemDelegate {
 public:
     explicit TGridCellDelegate(TFixedStringGrid *grid) : QStyledItemDelegate(grid), FGrid(grid) {}
@@ -45,7 +46,8 @@ public:
         painter->setFont(cell.font);
         painter->setPen(cell.palette.color(
             group, (cell.state & QStyle::State_Selected) ? QPalette::HighlightedText : QPalette::Text));
-        painter->drawText(r.adjusted(kTextMargin, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
+        painter->drawText(r.adjusted(kTextMargin, 0, 0, 0),
+                          Qt::AlignLeft | Qt::AlignVCenter | (FGrid->wordWrap() ? Qt::TextWordWrap : 0), text);
         if (fixed) {
             painter->setPen(cell.palette.color(QPalette::Light));
             painter->drawLine(r.topLeft(), r.topRight());
@@ -68,6 +70,8 @@ TFixedStringGrid::TFixedStringGrid(QWidget *parent)
 {
     horizontalHeader()->hide();
     verticalHeader()->hide();
+    // One line per cell unless a grid asks for more.
+    setWordWrap(false);
     // Tab leaves the grid, as it leaves any other control of the windows.
     setTabKeyNavigation(false);
     setItemDelegate(new TGridCellDelegate(this));
@@ -111,6 +115,11 @@ void TFixedStringGrid::SetDefaultRowHeight(int height)
 {
     verticalHeader()->setMinimumSectionSize(std::min(height, verticalHeader()->minimumSectionSize()));
     verticalHeader()->setDefaultSectionSize(height);
+}
+
+int TFixedStringGrid::TextWidth(int columnWidth) const
+{
+    return columnWidth - kTextMargin - (showGrid() ? 1 : 0);
 }
 
 bool TFixedStringGrid::IsFixedIndex(const QModelIndex &index) const

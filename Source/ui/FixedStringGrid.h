@@ -27,8 +27,13 @@ public:
     QColor FixedColor() const { return FFixedColor; }
     void SetFixedColor(const QColor &color);
 
-    // Rows have one height, as in the runs table and the reference tables.
+    // Rows have one height, as in the runs table and the reference tables, unless a row is
+    // given its own.
     void SetDefaultRowHeight(int height);
+
+    // The width a cell's text is drawn in, in a column of that width: less the text's lead
+    // and the grid line.
+    int TextWidth(int columnWidth) const;
 
 signals:
     // A cell outside the fixed area became the current cell: by a click (also a click on the

@@ -6,8 +6,10 @@
 
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QStyle>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -18,6 +20,9 @@ constexpr int kFrameHeight = 240;
 constexpr int kDefaultColWidth = 200;
 constexpr int kFontPixelSize = 13;
 constexpr int kRowHeight = 24;
+// What a column gives its text beyond the text's own width, as the tables' widths do: the
+// lead, the grid line and a little air (a text drawn to the last pixel may wrap).
+constexpr int kTextMargin = 5;
 
 // Recommended Manning n-values (table 1), one row per data row.
 struct TManningRow {
@@ -189,6 +194,9 @@ TInfoLayout KostiakovCoefficients(const TKostiakovTable &table)
                                       : FormatFloat("0.00", StrToFloat(row.kMmMin) / 10.0);
         layout.rows.push_back({row.a, k, kIntakeFamilies[i].soilClasses});
     }
+    // Three columns of 200 pixels hid the soil classes behind the right edge: the numbers
+    // take their headings' width, the soil classes that of their own table.
+    layout.widths = {{"A (-)", 20}, {table.kHeading, 20}, {"medium to coarse sand", 100}};
     return layout;
 }
 
@@ -237,6 +245,7 @@ TfraInfo::TfraInfo(QWidget *parent) : QWidget(parent), stgInformation(new TFixed
     stgInformation->setSelectionBehavior(QAbstractItemView::SelectRows);
     stgInformation->setSelectionMode(QAbstractItemView::SingleSelection);
     stgInformation->setShowGrid(true);
+    stgInformation->setWordWrap(true);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -276,5 +285,74 @@ bool TfraInfo::ShowInfo(TInfoTableIndex index)
         const TColumnWidth &width = layout.widths[col];
         stgInformation->SetColWidths(col, metrics.horizontalAdvance(QString::fromStdString(width.text)) + width.margin);
     }
+    FDesignedWidths.clear();
+    for (int col = 0; col < layout.colCount; ++col)
+        FDesignedWidths.push_back(stgInformation->ColWidths(col));
+    FitToWidth();
     return true;
+}
+
+void TfraInfo::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    FitToWidth();
+}
+
+void TfraInfo::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    FitToWidth();
+}
+
+void TfraInfo::FitToWidth()
+{
+    TFixedStringGrid *grid = stgInformation;
+    const int cols = grid->ColCount(), rows = grid->RowCount();
+    if (!isVisible() || static_cast<int>(FDesignedWidths.size()) != cols || cols == 0)
+        return;
+    const QFontMetrics metrics(grid->font());
+    // What each column's texts need on one line, and its longest word.
+    std::vector<int> need(cols, 0), longestWord(cols, 0);
+    for (int col = 0; col < cols; ++col) {
+        for (int row = 0; row < rows; ++row) {
+            const QString text = QString::fromStdString(grid->Cells(col, row));
+            need[col] = std::max(need[col], metrics.horizontalAdvance(text) + kTextMargin);
+            for (const QString &word : text.split(' '))
+                longestWord[col] = std::max(longestWord[col], metrics.horizontalAdvance(word) + kTextMargin);
+        }
+    }
+    const int frame = 2 * grid->frameWidth();
+    const int scrollBar = grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, grid);
+    // The vertical scroll bar takes room as the rows grow; twice settles it.
+    bool scrolls = false;
+    for (int pass = 0; pass < 2; ++pass) {
+        // Columns that fill the grid to its last pixel still get a scroll bar.
+        const int room = grid->width() - frame - (scrolls ? scrollBar : 0) - 1;
+        std::vector<int> widths = FDesignedWidths;
+        int excess = -room;
+        for (int width : widths)
+            excess += width;
+        for (int col = cols - 1; col >= 0 && excess > 0; --col) {
+            const int cut = std::min(excess, std::max(0, widths[col] - need[col]));
+            widths[col] -= cut;
+            excess -= cut;
+        }
+        if (excess > 0)
+            widths[cols - 1] = std::max(widths[cols - 1] - excess, longestWord[cols - 1]);
+        int height = 0;
+        for (int row = 0; row < rows; ++row) {
+            int rowHeight = kRowHeight;
+            for (int col = 0; col < cols; ++col) {
+                const QRect lines = metrics.boundingRect(QRect(0, 0, grid->TextWidth(widths[col]), 1 << 16),
+                                                         Qt::TextWordWrap,
+                                                         QString::fromStdString(grid->Cells(col, row)));
+                rowHeight = std::max(rowHeight, lines.height() + kRowHeight - metrics.height());
+            }
+            grid->setRowHeight(row, rowHeight);
+            height += rowHeight;
+        }
+        for (int col = 0; col < cols; ++col)
+            grid->SetColWidths(col, widths[col]);
+        scrolls = height > grid->height() - frame;
+    }
 }

@@ -8,6 +8,8 @@
 
 #include <QWidget>
 
+#include <vector>
+
 class TFixedStringGrid;
 
 // Which table ShowInfo fills.
@@ -43,10 +45,23 @@ public:
     // Pixel height the frame needs; the window sizes the information box with it.
     int FHeight = 0;
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
 signals:
     // The user picked a data cell of the table: a click on it, also on the row already
     // picked, or a move of the selection with the keys. Filling a table picks nothing.
     void stgInformationSelectCell(int ACol, int ARow);
+
+private:
+    // Where the table's columns as designed are wider together than the grid shows them, they
+    // give up what their texts do not need, last column first; a text that still does not
+    // fit wraps onto more lines of a taller row. So every text is read whole without
+    // scrolling sideways. Acts on a shown frame only: a hidden one has no width yet.
+    void FitToWidth();
+
+    std::vector<int> FDesignedWidths;  // by column, as the last table set them
 };
 
 #endif

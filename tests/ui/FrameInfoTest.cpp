@@ -145,7 +145,7 @@ TEST(TfraInfo, ColumnWidthsFollowTheHeadingTextsInTheGridsFont)
         {9, {{"Family #", 100}, {"Moderately heavy clay-loam", 100}}},
         {21, {{"T100(min)", 5}, {"Time rated families", 5}, {"k(mm/min^A)", 5}}},
         {26, {{"T100(hr)", 5}, {"Time rated families", 5}, {"k(inch/hr^A)", 5}}},
-        {34, {{"", 200}, {"", 200}, {"", 200}}},
+        {34, {{"A (-)", 20}, {"k (mm/hr^A)", 20}, {"medium to coarse sand", 100}}},
     };
     TfraInfo frame;
     EXPECT_EQ(frame.stgInformation->font().pixelSize(), 13);

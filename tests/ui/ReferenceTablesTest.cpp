@@ -13,6 +13,9 @@
 #include <QGroupBox>
 #include <QMenu>
 #include <QMenuBar>
+#include <QApplication>
+#include <QFontMetrics>
+#include <QScrollBar>
 #include <QTest>
 
 namespace {
@@ -84,6 +87,79 @@ TEST_F(ReferenceTables, AKostiakovPickWritesBothAAndK)
         EXPECT_TRUE(errors.Showings().empty());
         EXPECT_DOUBLE_EQ(Parameter("KostiakovA").GetValue(), 0.718);
         EXPECT_DOUBLE_EQ(Parameter("Kostiakovk").GetDisplayValue(), 0.36);
+    }
+}
+
+// Every table where the windows show it, at their default size: nothing lies beyond the
+// grid's right edge, and no cell's text is wider than the part of its column the grid shows
+// (a text wrapped onto more lines has each line within it and its row tall enough).
+TEST_F(ReferenceTables, EveryTextOfEveryTableIsReadWholeAtTheDefaultSize)
+{
+    using Path = std::vector<const char *>;
+    struct Case {
+        TIrrigationModule module;
+        std::vector<Path> menus;
+        int row;
+        int index;
+    };
+    const Path timeRated = {"mniInfiltration", "mniTimeratedfamilies"};
+    const Path kostiakov = {"mniInfiltration", "mniKostiakovequation"};
+    const Path cm = {"mniUnits", "mniDepth", "mnicentimeters"}, inch = {"mniUnits", "mniDepth", "mniinches"};
+    const Path hours = {"mniUnits", "mniTime", "mnihours"};
+    const Path parabolic = {"mniParameters", "mniGeometry", "mniCrossSection", "mniParabolic"};
+    const Case cases[] = {
+        {imBasin, {}, 1, 0},
+        {imBasin, {}, 2, 1},
+        {imBasin, {timeRated}, 1, 21},
+        {imBasin, {timeRated, cm}, 1, 22},
+        {imBasin, {timeRated, inch}, 1, 23},
+        {imBasin, {timeRated, hours}, 1, 24},
+        {imBasin, {timeRated, hours, cm}, 1, 25},
+        {imBasin, {timeRated, hours, inch}, 1, 26},
+        {imBasin, {kostiakov}, 2, 31},
+        {imBasin, {kostiakov, cm}, 2, 32},
+        {imBasin, {kostiakov, inch}, 1, 33},
+        {imBasin, {kostiakov, hours}, 2, 34},
+        {imBasin, {kostiakov, hours, cm}, 2, 35},
+        {imBasin, {kostiakov, hours, inch}, 1, 36},
+        {imBorder, {}, 1, 9},
+        {imBorder, {}, 2, 1},
+        {imFurrow, {parabolic}, 8, 9},
+        {imFurrow, {}, 3, 1},
+    };
+    TfraInfo expected;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(::testing::Message() << "module " << int(c.module) << ", table " << c.index);
+        TfrmDesignWindow &w = Open(c.module);
+        for (const Path &path : c.menus)
+            ClickMenu(w, std::vector<std::string>(path.begin(), path.end()));
+        ClickMenu(w, {"mniCalculation", "mniN4Mindepth"});
+        F1In(w, c.row);
+        ASSERT_FALSE(w.grbExtraInformation->isHidden());
+        TFixedStringGrid &grid = *w.fraInfo1->stgInformation;
+        ASSERT_TRUE(expected.ShowInfo(c.index));
+        ASSERT_EQ(grid.RowCount(), expected.stgInformation->RowCount());
+        ASSERT_EQ(grid.ColCount(), expected.stgInformation->ColCount());
+        // The grid sets its scroll bars' ranges once the events are handled.
+        QApplication::processEvents();
+        EXPECT_EQ(grid.horizontalScrollBar()->maximum(), 0);
+        const QFontMetrics metrics(grid.font());
+        const int shown = grid.viewport()->width();
+        for (int row = 0; row < grid.RowCount(); ++row) {
+            for (int col = 0; col < grid.ColCount(); ++col) {
+                const std::string text = grid.Cells(col, row);
+                ASSERT_EQ(text, expected.stgInformation->Cells(col, row));
+                if (text.empty())
+                    continue;
+                const int left = std::max(0, grid.columnViewportPosition(col));
+                const int right = std::min(shown, grid.columnViewportPosition(col) + grid.columnWidth(col));
+                const int room = grid.TextWidth(right - left);
+                const QRect lines =
+                    metrics.boundingRect(QRect(0, 0, std::max(room, 1), 1 << 16), Qt::TextWordWrap, QString::fromStdString(text));
+                EXPECT_LE(lines.width(), room) << text;
+                EXPECT_LE(lines.height(), grid.rowHeight(row) - 1) << text;
+            }
+        }
     }
 }
 
