@@ -252,16 +252,22 @@ double Divisor(const char *name, int kind)
     }
 }
 
-// The menus that put k in cm per min^A, the shape coefficients on the foot basis.
-void ChooseUnits(TfrmDesignWindow &w, TIrrigationModule module)
+// The options that show k and the shape coefficients, and the units that put k in cm per
+// min^A and the shape coefficients on the foot basis.
+void ChooseOptions(TfrmDesignWindow &w, TIrrigationModule module)
 {
     if (module == imFurrow) {
         ClickMenu(w, {"mniParameters", "mniParametersInfiltration", "mniKostiakovequation"});
         ClickMenu(w, {"mniParameters", "mniGeometry", "mniSigma_Tau"});
-        ClickMenu(w, {"mniUnits", "mniLength", "mnifeet"});
     } else {
         ClickMenu(w, {"mniInfiltration", "mniKostiakovequation"});
     }
+}
+void ChooseUnits(TfrmDesignWindow &w, TIrrigationModule module)
+{
+    ClickMenu(w, {"mniUnits", "mniDepth", "mnicentimeters"});
+    if (module == imFurrow)
+        ClickMenu(w, {"mniUnits", "mniLength", "mnifeet"});
 }
 
 }  // namespace
@@ -276,9 +282,9 @@ TEST_F(UiFixture, EveryRunsLimitsStandInTheUnitOfItsValue)
         for (How how : {FirstRun, AfterF4, AfterLoad, AfterUnitSwitch}) {
             SCOPED_TRACE(::testing::Message() << "module " << int(module) << ", way " << how);
             TfrmDesignWindow *w = &Open(module);
-            ChooseUnits(*w, module);
+            ChooseOptions(*w, module);
             if (how != AfterUnitSwitch)
-                ClickMenu(*w, {"mniUnits", "mniDepth", "mnicentimeters"});
+                ChooseUnits(*w, module);
             ClickMenu(*w, {"mniCalculation", "mniN4Mindepth"});
             if (how != FirstRun) {
                 // Run 1 calculated and saved; the next screen makes run 2 from it.
@@ -295,7 +301,7 @@ TEST_F(UiFixture, EveryRunsLimitsStandInTheUnitOfItsValue)
                     ClickMenu(*w, {"mniFiles", "mniLoad"});
                 } else {
                     if (how == AfterUnitSwitch)
-                        ClickMenu(*w, {"mniUnits", "mniDepth", "mnicentimeters"});
+                        ChooseUnits(*w, module);
                     ClickMenu(*w, {"mniCalculation", "mniN4Mindepth"});
                 }
                 ASSERT_EQ(w->DataSet()->CurrentRun(), 2);
