@@ -166,9 +166,13 @@ double OwnTermsRatio(TIrrigationRun &run, const std::string &name, TUnitKind fro
     if (from == to)
         return 1.0;
     double fromFactor = 0, toFactor = 0;
-    const double a = StoredValue(run, "KostiakovA");
-    if (KostiakovFactor(from, a, fromFactor) && KostiakovFactor(to, a, toFactor))
+    if (KostiakovFactor(from, 0, fromFactor) && KostiakovFactor(to, 0, toFactor)) {
+        // The hour units' factors depend on the exponent A.
+        const double a = StoredValue(run, "KostiakovA");
+        KostiakovFactor(from, a, fromFactor);
+        KostiakovFactor(to, a, toFactor);
         return fromFactor / toFactor;
+    }
     for (const TShapeCoefficient &c : kShapeCoefficients) {
         if (name != c.Name)
             continue;

@@ -231,8 +231,9 @@ const OwnTermsLimits kOwnTermsLimits[] = {
     {imFurrow, "Tau1", 0.1, 10},
 };
 
-// What a value in the settings file's unit is divided by to stand in the unit of kind.
-double Divisor(const char *name, int kind)
+// What a value in the settings file's unit is divided by to stand in the unit of kind; k
+// per hour^A with the exponent A.
+double Divisor(const char *name, int kind, double a)
 {
     const double sigma2 = 1.734, tau2 = 0.811;  // the furrow settings file's exponents
     switch (kind) {
@@ -242,6 +243,8 @@ double Divisor(const char *name, int kind)
         return 1;
     case ukCM_MIN_A:
         return 10;
+    case ukCM_HR_A:
+        return 10 * std::pow(1 / 60.0, a);
     case ukFT_2_Sig2:
         return 1 / std::pow(3.28, 2 - sigma2);
     case ukFT_1_Tau2:
@@ -263,9 +266,11 @@ void ChooseOptions(TfrmDesignWindow &w, TIrrigationModule module)
         ClickMenu(w, {"mniInfiltration", "mniKostiakovequation"});
     }
 }
-void ChooseUnits(TfrmDesignWindow &w, TIrrigationModule module)
+void ChooseUnits(TfrmDesignWindow &w, TIrrigationModule module, bool hours)
 {
     ClickMenu(w, {"mniUnits", "mniDepth", "mnicentimeters"});
+    if (hours)
+        ClickMenu(w, {"mniUnits", "mniTime", "mnihours"});
     if (module == imFurrow)
         ClickMenu(w, {"mniUnits", "mniLength", "mnifeet"});
 }
@@ -284,7 +289,7 @@ TEST_F(UiFixture, EveryRunsLimitsStandInTheUnitOfItsValue)
             TfrmDesignWindow *w = &Open(module);
             ChooseOptions(*w, module);
             if (how != AfterUnitSwitch)
-                ChooseUnits(*w, module);
+                ChooseUnits(*w, module, false);
             ClickMenu(*w, {"mniCalculation", "mniN4Mindepth"});
             if (how != FirstRun) {
                 // Run 1 calculated and saved; the next screen makes run 2 from it.
@@ -301,7 +306,7 @@ TEST_F(UiFixture, EveryRunsLimitsStandInTheUnitOfItsValue)
                     ClickMenu(*w, {"mniFiles", "mniLoad"});
                 } else {
                     if (how == AfterUnitSwitch)
-                        ChooseUnits(*w, module);
+                        ChooseUnits(*w, module, true);
                     ClickMenu(*w, {"mniCalculation", "mniN4Mindepth"});
                 }
                 ASSERT_EQ(w->DataSet()->CurrentRun(), 2);
@@ -317,8 +322,10 @@ TEST_F(UiFixture, EveryRunsLimitsStandInTheUnitOfItsValue)
                 }
                 ASSERT_NE(row, 0);
                 const int kind = Parameter(limits.name).GetUnit()->Kind();
-                if (how != AfterUnitSwitch || module == imBasin) {
+                if (how != AfterUnitSwitch) {
                     EXPECT_TRUE(kind == ukCM_MIN_A || kind == ukFT_2_Sig2 || kind == ukFT_1_Tau2) << kind;
+                } else if (module == imBasin) {
+                    EXPECT_EQ(kind, ukCM_HR_A);
                 }
                 const std::size_t warnings = errors.Showings().size();
                 QLineEdit *edit = w->fraFieldParameters1->Edit(row);
@@ -329,7 +336,7 @@ TEST_F(UiFixture, EveryRunsLimitsStandInTheUnitOfItsValue)
                 const std::size_t between = text.find("should be between\t : "), et = text.find("and\t\t : ");
                 ASSERT_NE(between, std::string::npos);
                 ASSERT_NE(et, std::string::npos);
-                const double divisor = Divisor(limits.name, kind);
+                const double divisor = Divisor(limits.name, kind, Parameter("KostiakovA").GetValue());
                 EXPECT_NEAR(std::stod(text.substr(between + 21)), limits.lower / divisor, 1e-9 * limits.lower);
                 EXPECT_NEAR(std::stod(text.substr(et + 8)), limits.upper / divisor, 1e-9 * limits.upper);
             }
