@@ -141,6 +141,9 @@ TfrmDesignWindow::TfrmDesignWindow(const TDesignWindowTraits &traits, QWidget *p
     BuildMenus();
     ConnectHandlers();
     FormCreate();
+    // Only a window that was built sees the application's events: one whose creation
+    // failed is torn down by the base classes, and its hook must not reach it meanwhile.
+    qApp->installEventFilter(FKeyHook);
 }
 
 TfrmDesignWindow::~TfrmDesignWindow()
@@ -293,7 +296,6 @@ void TfrmDesignWindow::ConnectHandlers()
             [this] { Step([this] { fraGraphGrid1pgcGraphGridChange(); }); });
     FKeyHook = new TEventHook([this](QObject *watched, QEvent *event) { return ApplicationKey(watched, event); },
                               this);
-    qApp->installEventFilter(FKeyHook);
 }
 
 void TfrmDesignWindow::FormCreate()
