@@ -8,7 +8,9 @@
 #include "uParameterRoles.h"
 #include "uUnitKind.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <sys/stat.h>
@@ -112,6 +114,71 @@ void TakeColumnUnit(TIrrigationRun *run, TUnitKind own, TUnitKind file)
     // The column's unit becomes the unit of its kind for the whole run, curves included,
     // so that the value is taken as the file shows it.
     run->ChangeUnit(own, file);
+}
+
+// A column's quantity as a message names it: the caption of the run's parameter.
+std::string CaptionOf(TIrrigationRun *run, const char *name)
+{
+    const TParameter *p = Find(run, name);
+    return p ? p->GetDescription() : std::string(name);
+}
+
+std::string UnitName(TIrrigationRun *run, TUnitKind kind)
+{
+    const TUnit *unit = run && run->GetUnits() ? run->GetUnits()->GetUnit(kind) : nullptr;
+    return unit ? unit->Name() : std::string();
+}
+
+// The name of the unit that a units-line code stands for; the code itself when it names none.
+std::string UnitNameOfCode(const TRunFileLayout &layout, TIrrigationRun *run, const std::string &code)
+{
+    try {
+        const std::string name = UnitName(run, FileCodeToUnitKind(layout, StrToInt(code)));
+        return name.empty() ? code : name;
+    } catch (const std::exception &) {
+        return code;
+    }
+}
+
+// A field read back says what the written one said: the same text, or the same number to
+// the last of its 15 digits; near zero, where a double holds fewer digits than the file,
+// any difference too small for a double's normal range.
+bool SameField(const std::string &written, const std::string &read)
+{
+    double a = 0.0, b = 0.0;
+    if (written == read)
+        return true;
+    if (!TryStrToFloat(written, a) || !TryStrToFloat(read, b))
+        return false;
+    const double difference = std::fabs(a - b);
+    return difference <= 1e-14 * std::fmax(std::fabs(a), std::fabs(b)) ||
+           difference < std::numeric_limits<double>::min();
+}
+
+// What a run-line field holds, as a message names it.
+std::string FieldCaption(const TRunFileLayout &layout, TIrrigationRun *run, std::size_t field)
+{
+    const char *const heads[] = {"run number", "calculation mode", "infiltration"};
+    const std::size_t first = layout.FirstColumnField();
+    if (field < 3)
+        return heads[field];
+    if (field < first)
+        return layout.Options[field - 3];
+    return field - first < layout.Columns.size() ? CaptionOf(run, layout.Columns[field - first]) : "run line";
+}
+
+TUnitKind KindOf(const TParameterArray *curve) { return curve->GetUnit() ? curve->GetUnit()->Kind() : ukEmpty; }
+
+// The index of the first field in which the two lines differ; none when they agree.
+std::optional<std::size_t> FirstDifference(const std::string &written, const std::string &read)
+{
+    const TFieldList a = SplitFields(written);
+    const TFieldList b = SplitFields(read);
+    for (std::size_t i = 0; i < std::max(a.size(), b.size()); ++i) {
+        if (i >= a.size() || i >= b.size() || !SameField(a[i], b[i]))
+            return i;
+    }
+    return std::nullopt;
 }
 
 // Reading back what was just written shows nothing: a failure is reported once, as the
@@ -385,47 +452,110 @@ int TRunFile::LoadFromFile(TIrrigationDataSet *dataSet)
     return Load(dataSet) == Outcome::Failed ? -1 : 0;
 }
 
-int TRunFile::Write(TIrrigationDataSet *dataSet, const std::string &unitsLine, int extraRuns,
-                    const std::vector<std::string> &extraLines)
+int TRunFile::Write(TIrrigationDataSet *dataSet, const std::string &unitsLine,
+                    const std::vector<TIrrigationRun *> &extraRuns)
 {
+    std::vector<TIrrigationRun *> runs = RunsOf(dataSet);
+    runs.insert(runs.end(), extraRuns.begin(), extraRuns.end());
+    for (TIrrigationRun *run : runs) {
+        if (run && !HasFileUnits(run, unitsLine))
+            return -1;
+    }
     if (!OpenWrite())
         return -1;
     try {
         FFile.WriteLine(BuildHeaderLine(dataSet));
         FFile.WriteLine(unitsLine);
-        FFile.WriteLine(std::to_string(dataSet->GetRunCount() + extraRuns));
-        for (TIrrigationRun *run : RunsOf(dataSet)) {
+        FFile.WriteLine(std::to_string(runs.size()));
+        for (TIrrigationRun *run : runs) {
             FFile.WriteLine(BuildRunLine(run));
             for (TParameterArray *array : ArraysOf(run))
                 FFile.WriteLine(BuildArrayLine(array));
         }
-        for (const std::string &line : extraLines)
-            FFile.WriteLine(line);
     } catch (...) {
         FFile.Discard();
         throw;
     }
-    // The new content replaces the file only once the program's own reader took it, so
-    // that no fault of the writer can leave a file that the program cannot open.
-    if (FFile.Flush() && !ReadsBack(*dataSet)) {
-        FFile.Discard();
-        ShowErrorMessage(uConstants::FileNotClosed);
-        return -1;
+    // The new content replaces the file only once the program's own reader took it back
+    // into the runs that were written, so that no fault of the writer can leave a file that
+    // the program cannot open or that says something else than the runs on screen.
+    if (FFile.Flush()) {
+        const std::string fault = ReadBackFault(*dataSet, runs);
+        if (!fault.empty()) {
+            FFile.Discard();
+            ShowErrorMessage(fault);
+            return -1;
+        }
     }
     return Close() ? 0 : -1;
 }
 
-bool TRunFile::ReadsBack(const TIrrigationDataSet &dataSet) const
+bool TRunFile::HasFileUnits(TIrrigationRun *run, const std::string &unitsLine) const
+{
+    const TFieldList fileCodes = SplitFields(unitsLine);
+    const TFieldList runCodes = SplitFields(BuildUnitsLine(run));
+    for (std::size_t k = 0; k < FLayout.Columns.size(); ++k) {
+        const std::string fileCode = k < fileCodes.size() ? fileCodes[k] : std::string();
+        if (k < runCodes.size() && runCodes[k] == fileCode)
+            continue;
+        const char *column = FLayout.Columns[k];
+        const TParameter *p = Find(run, column);
+        const std::string fileUnit = UnitNameOfCode(FLayout, run, fileCode);
+        const std::string runUnit = p && p->GetUnit() ? p->GetUnit()->Name() : std::string();
+        ShowErrorMessage("Cannot save run, units of run " + std::to_string(run->Number()) +
+                         " differ from the units in the file" + uConstants::LineBreak + uConstants::LineBreak + "\t" +
+                         CaptionOf(run, column) + ": " + fileUnit + " <> " + runUnit);
+        return false;
+    }
+    return true;
+}
+
+std::string TRunFile::ReadBackFault(const TIrrigationDataSet &dataSet,
+                                    const std::vector<TIrrigationRun *> &written) const
 {
     const std::unique_ptr<TIrrigationDataSet> scratch = dataSet.CreateScratch();
     TRunFile reader(FLayout);
     reader.FileName = FFile.WrittenPath();
     TMutedDialogs muted;
     try {
-        return reader.Load(scratch.get()) == Outcome::Loaded;
+        if (reader.Load(scratch.get()) != Outcome::Loaded)
+            return uConstants::FileNotClosed;
     } catch (const std::exception &) {
-        return false;
+        return uConstants::FileNotClosed;
     }
+    const std::vector<TIrrigationRun *> read = RunsOf(scratch.get());
+    if (read.size() != written.size())
+        return uConstants::FileNotClosed;
+    for (std::size_t i = 0; i < written.size(); ++i) {
+        const std::string what = Difference(written[i], read[i]);
+        if (!what.empty())
+            return "Cannot save run, run " + std::to_string(written[i] ? written[i]->Number() : 0) +
+                   " does not read back from the file as it is" + uConstants::LineBreak + uConstants::LineBreak +
+                   "\t" + what;
+    }
+    return std::string();
+}
+
+std::string TRunFile::Difference(TIrrigationRun *written, TIrrigationRun *read) const
+{
+    if (!written || !read)
+        return "run";
+    if (const auto column = FirstDifference(BuildUnitsLine(written), BuildUnitsLine(read)))
+        return FieldCaption(FLayout, written, FLayout.FirstColumnField() + *column);
+    if (const auto field = FirstDifference(BuildRunLine(written), BuildRunLine(read)))
+        return FieldCaption(FLayout, written, *field);
+    const std::vector<TParameterArray *> writtenCurves = ArraysOf(written);
+    const std::vector<TParameterArray *> readCurves = ArraysOf(read);
+    if (writtenCurves.size() != readCurves.size())
+        return "curves";
+    for (std::size_t c = 0; c < writtenCurves.size(); ++c) {
+        TParameterArray *curve = writtenCurves[c];
+        // Curves carry no unit code: the same numbers mean the same only in the same unit.
+        if (KindOf(curve) != KindOf(readCurves[c]) ||
+            FirstDifference(BuildArrayLine(curve), BuildArrayLine(readCurves[c])))
+            return curve->Description().empty() ? curve->Name() : curve->Description();
+    }
+    return std::string();
 }
 
 int TRunFile::SaveToFile(TIrrigationDataSet *dataSet)
@@ -434,7 +564,7 @@ int TRunFile::SaveToFile(TIrrigationDataSet *dataSet)
         return 0;
     // Built before the count: an empty data set makes its first run here.
     const std::string unitsLine = BuildUnitsLine(dataSet);
-    return Write(dataSet, unitsLine, 0, {});
+    return Write(dataSet, unitsLine, {});
 }
 
 bool TRunFile::UnitsMatchFile(TIrrigationRun *run)
@@ -461,12 +591,10 @@ int TRunFile::AppendRun(TIrrigationDataSet *dataSet)
     Close();
 
     const std::string keptUnits = BuildUnitsLine(last);
-    std::vector<std::string> kept = {BuildRunLine(last)};
-    for (TParameterArray *array : ArraysOf(last))
-        kept.push_back(BuildArrayLine(array));
 
     // From here on the data set holds the file's runs; any failure gives it its own back,
-    // so the run that was to be appended is not lost.
+    // so the run that was to be appended is not lost. Until then the snapshot keeps that
+    // run alive, and it is written from there.
     TDataSetSnapshot own(dataSet);
     try {
         if (Load(dataSet) != Outcome::Loaded) {
@@ -475,7 +603,7 @@ int TRunFile::AppendRun(TIrrigationDataSet *dataSet)
         }
         // A file without runs takes the appended run's units, and no first run is made up.
         const std::string unitsLine = dataSet->GetRunCount() > 0 ? BuildUnitsLine(dataSet) : keptUnits;
-        if (Write(dataSet, unitsLine, 1, kept) != 0 || Load(dataSet) != Outcome::Loaded) {
+        if (Write(dataSet, unitsLine, {last}) != 0 || Load(dataSet) != Outcome::Loaded) {
             own.Restore();
             return -1;
         }

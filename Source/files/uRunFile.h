@@ -7,7 +7,9 @@
 // A load changes the data set only once the whole file was read: a missing, refused or
 // broken file leaves its runs, file name, kind and current run as they were. A save or an
 // append replaces the file only once the whole new content was written and the module's
-// own reader took it back into a scratch data set.
+// own reader took it back into a scratch data set and every run came back as it is in memory.
+// Every run written must have the units of the file's units line; a run in other units is
+// refused before anything is written, since its numbers would come back meaning others.
 
 #include "uFileFormatter.h"
 #include "uRunFileLayout.h"
@@ -15,6 +17,7 @@
 #include "uTextFile.h"
 
 #include <string>
+#include <vector>
 
 class TIrrigationRun;
 class TParameterArray;
@@ -64,13 +67,19 @@ private:
     // restored and, for the basin, the error raised again.
     Outcome ReadRuns(TIrrigationDataSet *dataSet);
     Outcome Load(TIrrigationDataSet *dataSet);
-    // Writes the header, the units line, the count and the data set's runs, then the
-    // extra lines, counted as extraRuns runs; replaces the file only when the new content
-    // reads back.
-    int Write(TIrrigationDataSet *dataSet, const std::string &unitsLine, int extraRuns,
-              const std::vector<std::string> &extraLines);
-    // True when the content just written loads into a data set like the given one.
-    bool ReadsBack(const TIrrigationDataSet &dataSet) const;
+    // Writes the header, the units line, the count, the data set's runs and then the extra
+    // runs. Refuses, writing nothing, when a run does not have the units of the units line;
+    // replaces the file only when the new content reads back into the same runs.
+    int Write(TIrrigationDataSet *dataSet, const std::string &unitsLine,
+              const std::vector<TIrrigationRun *> &extraRuns);
+    // False, after a message that names the run and the quantity, when the run's units are
+    // not those of the units line.
+    bool HasFileUnits(TIrrigationRun *run, const std::string &unitsLine) const;
+    // Empty when the content just written loads into runs that hold the written runs'
+    // values, to the digits the file holds, in their units; else the message that says why not.
+    std::string ReadBackFault(const TIrrigationDataSet &dataSet, const std::vector<TIrrigationRun *> &written) const;
+    // Empty when the run read back holds what the written run holds; else what differs.
+    std::string Difference(TIrrigationRun *written, TIrrigationRun *read) const;
 
     bool UnitsMatchFile(TIrrigationRun *run);
 

@@ -13,6 +13,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <functional>
 #include <limits>
 
 namespace {
@@ -270,6 +271,53 @@ TEST_F(HandEditedRunFileTest, NewContentThatDoesNotLoadNeverReplacesTheFile)
         EXPECT_EQ(Snapshot(*dataSet), before);
         EXPECT_EQ(folder.EntryCount(), entries);
         EXPECT_EQ(dialogs.Texts(), (std::vector<std::string>{uConstants::FileNotClosed, uConstants::FileNotClosed}));
+    }
+}
+
+// The same last line of defence compares meaning: content that loads but comes back with
+// other values or units than the runs written never replaces the file. A curve carries no
+// unit code, so one in hours beside time columns in minutes would read back sixty times
+// too long; a cutback flow in gal/min beside a flow in l/s takes the flow along into
+// gal/min on reading. Every run is so, so that all have the units of the units line.
+TEST_F(HandEditedRunFileTest, NewContentThatReadsBackOtherwiseNeverReplacesTheFile)
+{
+    struct Case {
+        const char *what;
+        std::vector<TIrrigationModule> modules;
+        std::function<void(TIrrigationRun &)> spoil;
+        const char *differs;
+    };
+    const Case cases[] = {
+        {"curve in hours", {imBasin, imBorder, imFurrow},
+         [](TIrrigationRun &run) {
+             run.GetParameters()->FindArray("AdvanceTime")->SetUnit(run.GetUnits()->GetUnit(ukHours));
+         },
+         "Advance Time"},
+        {"cutback flow in gal/min", {imBorder, imFurrow},
+         [](TIrrigationRun &run) {
+             run.GetParameters()->FindParameter("CutBackFlow")->SetUnit(run.GetUnits()->GetUnit(ukGALMIN_1));
+         },
+         "Flow rate"},
+    };
+    for (const Case &c : cases) {
+        for (TIrrigationModule module : c.modules) {
+            const ModuleCase &m = Modules()[module];
+            SCOPED_TRACE(std::string(c.what) + ", " + m.name);
+            dialogs.Clear();
+            const std::string name = folder.File(std::string("meant") + m.layout.Extension);
+            auto dataSet = FilledDataSet(m.module, 2, name);
+            ASSERT_EQ(Save(m, name, *dataSet), 0);
+            const std::string content = ReadBytes(name);
+            const std::size_t entries = folder.EntryCount();
+            for (TIrrigationRun *run : RunsIn(*dataSet))
+                c.spoil(*run);
+            EXPECT_EQ(Save(m, name, *dataSet), -1);
+            EXPECT_EQ(ReadBytes(name), content);
+            EXPECT_EQ(folder.EntryCount(), entries);
+            EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{std::string("Cannot save run, run 1 does not read back "
+                                                                             "from the file as it is\r\n\r\n\t") +
+                                                                 c.differs});
+        }
     }
 }
 

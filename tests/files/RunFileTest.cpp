@@ -14,6 +14,7 @@
 
 #include <cmath>
 #include <csignal>
+#include <functional>
 #include <sys/resource.h>
 
 namespace {
@@ -492,8 +493,99 @@ TEST_F(RunFileTest, AppendRefusesOtherUnitsAndLeavesBothAsTheyWere)
         EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{uConstants::UnitsDifferFromFile});
         EXPECT_EQ(Snapshot(*dataSet), before);
         EXPECT_EQ(ReadBytes(name), content);
-        // The refusal closed the file.
-        EXPECT_EQ(formatter->SaveToFile(dataSet.get()), 0);
+        // The refusal closed the file: runs in the file's units save to it at once.
+        EXPECT_EQ(formatter->SaveToFile(fileRuns.get()), 0);
+    }
+}
+
+// A run file holds one units line for all its runs. Run 2 of three, once saved, shows
+// other length, flow and time units (as a unit switch re-points a run): no save may write
+// it under the units of run 1, where its numbers would mean other lengths, flows and times.
+// Every path either refuses, naming the run and the quantity, with the file byte for byte
+// as it was, or writes a file whose runs read back with the stored values and units that
+// the data set holds.
+TEST_F(RunFileTest, RunsInOtherUnitsThanTheFileNeverReachIt)
+{
+    const std::string refusedTwo =
+        "Cannot save run, units of run 2 differ from the units in the file\r\n\r\n\tFlow rate: ";
+    struct Path {
+        const char *what;
+        std::function<int(TRunFile &, TIrrigationDataSet &)> step;
+        std::string message;  // empty: the step writes the file
+    };
+    auto deleteAndSave = [](int position) {
+        return [position](TRunFile &file, TIrrigationDataSet &dataSet) {
+            dataSet.DeleteRun(position);
+            dataSet.RenumberRuns();
+            return file.SaveToFile(&dataSet);
+        };
+    };
+    const Path paths[] = {
+        {"save all runs", [](TRunFile &file, TIrrigationDataSet &dataSet) { return file.SaveToFile(&dataSet); },
+         refusedTwo + "LS_1 <> M3Min_1"},
+        {"delete run 1 and save", deleteAndSave(1), refusedTwo + "M3Min_1 <> LS_1"},
+        {"delete run 3 and save", deleteAndSave(3), refusedTwo + "LS_1 <> M3Min_1"},
+        {"delete run 2 and save", deleteAndSave(2), ""},
+        {"append the last run", [](TRunFile &file, TIrrigationDataSet &dataSet) { return file.AppendRun(&dataSet); },
+         ""},
+    };
+    for (const ModuleCase &m : Modules()) {
+        for (const Path &path : paths) {
+            SCOPED_TRACE(std::string(m.name) + ", " + path.what);
+            dialogs.Clear();
+            const std::string name = folder.File(std::string("three") + m.layout.Extension);
+            auto dataSet = DataSet(m.module, 3);
+            dataSet->SetFileName(name);
+            auto file = m.makeFormatter();
+            file->FileName = name;
+            ASSERT_EQ(file->SaveToFile(dataSet.get()), 0);
+            const std::string content = ReadBytes(name);
+            const std::size_t entries = folder.EntryCount();
+            TIrrigationRun *second = dataSet->GetRunByNumber(2);
+            for (const auto &[from, to] : UnitChoice{{ukMeters, ukFeet}, {ukLS_1, ukM3MIN_1}, {ukMinutes, ukHours}})
+                second->ChangeUnit(from, to);
+            std::vector<double> secondStored;
+            for (const char *column : m.layout.Columns)
+                secondStored.push_back(Value(second, column));
+            const std::string before = Snapshot(*dataSet);
+
+            const int result = path.step(*file, *dataSet);
+            if (!path.message.empty()) {
+                EXPECT_EQ(result, -1);
+                EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{path.message});
+                EXPECT_EQ(ReadBytes(name), content);
+                EXPECT_EQ(folder.EntryCount(), entries);
+                if (std::string(path.what) == "save all runs") {
+                    EXPECT_EQ(Snapshot(*dataSet), before);
+                }
+                continue;
+            }
+            ASSERT_EQ(result, 0);
+            EXPECT_TRUE(dialogs.Messages().empty());
+            TIrrigationDataSet reread(m.module);
+            ASSERT_EQ(file->LoadFromFile(&reread), 0);
+            const auto runs = RunsIn(*dataSet);
+            const auto readRuns = RunsIn(reread);
+            ASSERT_EQ(readRuns.size(), runs.size());
+            for (std::size_t i = 0; i < runs.size(); ++i) {
+                SCOPED_TRACE(i + 1);
+                for (const char *column : m.layout.Columns) {
+                    const double stored = Value(runs[i], column);
+                    EXPECT_NEAR(Value(readRuns[i], column), stored, 1e-12 * std::fabs(stored)) << column;
+                    EXPECT_EQ(KindOf(readRuns[i], column), KindOf(runs[i], column)) << column;
+                }
+            }
+            // The file's own run 2 stays in the file's units (column 1 is the length in every
+            // module) with the values run 2 stored.
+            if (std::string(path.what) == "append the last run") {
+                for (std::size_t k = 0; k < m.layout.Columns.size(); ++k) {
+                    const char *column = m.layout.Columns[k];
+                    EXPECT_NEAR(Value(readRuns[1], column), secondStored[k], 1e-12 * std::fabs(secondStored[k]))
+                        << column;
+                }
+                EXPECT_EQ(KindOf(readRuns[1], m.layout.Columns[1]), ukMeters);
+            }
+        }
     }
 }
 
