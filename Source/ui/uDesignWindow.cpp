@@ -386,6 +386,18 @@ TIrrigationRun *TfrmDesignWindow::CurrentRun() const
     return FDataSet ? FDataSet->GetRunByNumber(FDataSet->CurrentRun()) : nullptr;
 }
 
+TIrrigationRun *TfrmDesignWindow::RunForMenuChoice() const
+{
+    TIrrigationRun *run = CurrentRun();
+    return run && !run->Saved() ? run : nullptr;
+}
+
+void TfrmDesignWindow::UpdateInfiltrationForMenuChoice()
+{
+    if (RunForMenuChoice())
+        UpdateInfiltration();
+}
+
 void TfrmDesignWindow::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);

@@ -70,11 +70,13 @@ public:
     // The unit, infiltration, operation and geometry menus.
     virtual void RadioGroupClick(QAction *Sender) = 0;
     virtual void RadioGroupInfiltrationClick(QAction *Sender);
-    // Re-points the current run's parameters to the units the menus show.
+    // Re-points the parameters of the run that takes menu choices to the units the menus show.
     virtual void ApplyUnitSelection() = 0;
     // Keeps the run's infiltration object and its Kostiakov parameters in step with the
     // infiltration inputs and the checked depth and time units.
     virtual void UpdateInfiltration() = 0;
+    // UpdateInfiltration after a menu choice: nothing for a saved run.
+    void UpdateInfiltrationForMenuChoice();
     // Builds the input screen of the checked mode and options.
     void CalculationClick();
 
@@ -212,6 +214,10 @@ protected:
     void Step(const std::function<void()> &step);
     // The data set's current run, nullptr when it has none.
     TIrrigationRun *CurrentRun() const;
+    // The run that unit and option choices change: the current run unless it is saved. A
+    // saved run is never edited again, and a run file holds all its runs in one set of
+    // units; the menus keep the choice and the next run takes it.
+    TIrrigationRun *RunForMenuChoice() const;
 
     const TDesignWindowTraits &FTraits;
     std::unique_ptr<TIrrigationManager> FManager;

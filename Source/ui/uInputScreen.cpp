@@ -30,17 +30,21 @@ void TfrmDesignWindow::CalculationClick()
         return;
 
     TIrrigationRun *run = CurrentRun();
+    bool started = false;
     if (!run || run->Saved()) {
         TIrrigationRun *previous = FDataSet->GetRunByNumber(FDataSet->GetRunCount());
         FDataSet->SetCurrentRun(FDataSet->NewRun());
         run = CurrentRun();
         TakeOverUnits(previous, run);
+        started = true;
     }
     // Without a settings file there is no run, and nothing to show.
     if (!run)
         return;
     ApplyUnitSelection();
-    if (FTraits.Module == imBasin)
+    // A unit switch made while the saved run was current left that run alone, so the run
+    // started from it takes k in the checked units here.
+    if (FTraits.Module == imBasin || started)
         UpdateInfiltration();
 
     TParameters *parameters = run->GetParameters();

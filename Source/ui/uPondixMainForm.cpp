@@ -11,19 +11,19 @@ void TfrmPondix::RadioGroupClick(QAction *Sender)
     RememberChecks(units);
     CheckWithin(Sender, units);
     ApplyUnitSelection();
-    UpdateInfiltration();
+    UpdateInfiltrationForMenuChoice();
 }
 
 void TfrmPondix::RadioGroupInfiltrationClick(QAction *Sender)
 {
     RememberChecks({&FInfiltrationGroup});
     CheckWithin(Sender, {&FInfiltrationGroup});
-    UpdateInfiltration();
+    UpdateInfiltrationForMenuChoice();
 }
 
 void TfrmPondix::ApplyUnitSelection()
 {
-    TIrrigationRun *run = CurrentRun();
+    TIrrigationRun *run = RunForMenuChoice();
     if (!run)
         return;
     // Every parameter of a group ends in the checked unit, also those of a run made since the

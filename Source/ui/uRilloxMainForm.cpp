@@ -11,18 +11,18 @@ void TfrmRillox::RadioGroupClick(QAction *Sender)
     CheckWithin(Sender, {&FFlowGroup, &FLengthGroup});
     // The depth or amount, the time and the infiltration option decide the unit of k.
     if (CheckWithin(Sender, {&FDepthGroup}))
-        UpdateInfiltration();
+        UpdateInfiltrationForMenuChoice();
     if (CheckWithin(Sender, {&FTimeGroup}))
-        UpdateInfiltration();
+        UpdateInfiltrationForMenuChoice();
     CheckWithin(Sender, {&FGeometryGroup, &FCrossSectionGroup, &FOperationGroup});
     if (CheckWithin(Sender, {&FInfiltrationGroup}))
-        UpdateInfiltration();
+        UpdateInfiltrationForMenuChoice();
     ApplyUnitSelection();
 }
 
 void TfrmRillox::ApplyUnitSelection()
 {
-    TIrrigationRun *run = CurrentRun();
+    TIrrigationRun *run = RunForMenuChoice();
     if (!run)
         return;
     // Every parameter of a group ends in the checked unit, also those of a run made since the

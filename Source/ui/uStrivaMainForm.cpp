@@ -12,12 +12,12 @@ void TfrmStriva::RadioGroupClick(QAction *Sender)
     RememberChecks(groups);
     CheckWithin(Sender, groups);
     ApplyUnitSelection();
-    UpdateInfiltration();
+    UpdateInfiltrationForMenuChoice();
 }
 
 void TfrmStriva::ApplyUnitSelection()
 {
-    TIrrigationRun *run = CurrentRun();
+    TIrrigationRun *run = RunForMenuChoice();
     if (!run)
         return;
     // Every parameter of a group ends in the checked unit, also those of a run made since the

@@ -22,6 +22,7 @@
 #include <QTimer>
 
 #include <fstream>
+#include <map>
 #include <sstream>
 
 namespace {
@@ -35,6 +36,34 @@ int RunCount(const std::string &path)
     }
     return line.empty() ? -1 : std::stoi(line);
 }
+
+// The length, flow and time units a user switches to, and back to the settings file's.
+const std::vector<std::vector<std::string>> kOtherUnits = {{"mniUnits", "mniLength", "mnifeet"},
+                                                           {"mniUnits", "mniFlowrate", "mnicubicmetresperminute"},
+                                                           {"mniUnits", "mniTime", "mnihours"}};
+const std::vector<std::vector<std::string>> kMetricUnits = {{"mniUnits", "mniLength", "mnimeters"},
+                                                            {"mniUnits", "mniFlowrate", "mnilitrespersecond"},
+                                                            {"mniUnits", "mniTime", "mniminutes"}};
+
+void ChooseUnits(TfrmDesignWindow &w, const std::vector<std::vector<std::string>> &items)
+{
+    for (const std::vector<std::string> &path : items)
+        ClickMenu(w, path);
+}
+
+// Every stored value and unit of a run, by parameter name.
+std::map<std::string, std::pair<double, int>> StoredState(TIrrigationRun &run)
+{
+    std::map<std::string, std::pair<double, int>> state;
+    const std::unique_ptr<TIterator> it(run.GetParameters()->CreateParameterIterator());
+    while (!it->IsDone()) {
+        auto *p = static_cast<TParameter *>(it->Next());
+        state[p->Name()] = {p->HasValue() ? p->GetValue() : 0.0, p->GetUnit() ? p->GetUnit()->Kind() : -1};
+    }
+    return state;
+}
+
+const char *LengthOf(TIrrigationModule module) { return module == imFurrow ? "Length" : "BasinLength"; }
 
 class StoringRuns : public UiFixture {
 protected:
@@ -410,4 +439,100 @@ TEST_F(StoringRuns, TheScreenFollowsTheRunsThatAFileBringsIn)
     TParameters *viewed = Run().GetParameters();
     EXPECT_EQ(w.DecisionVariables()->GetItem(1), viewed->FindParameter("FlowRate"));
     EXPECT_EQ(w.FieldParameters()->GetItem(1), viewed->FindParameter("SCS #"));
+}
+
+// Run 2 is saved into a file in metric units beside run 1; while it is the current run
+// the user switches length, flow and time, starts the next run, goes back to metric for
+// it, calculates and answers Yes to "Append to". The saved run stays as its file holds it
+// (the menus keep the choice for the next run), and the file read back holds the runs on
+// screen: values and units. The switch may also come after the next run was started.
+TEST_F(StoringRuns, AUnitSwitchLeavesASavedRunAsItsFileHoldsIt)
+{
+    const char *extensions[] = {".pdx", ".svx", ".rlx"};
+    for (TIrrigationModule module : {imBasin, imBorder, imFurrow}) {
+        for (const bool beforeTheNextRun : {true, false}) {
+            SCOPED_TRACE(std::string(extensions[module]) + (beforeTheNextRun ? ", switch before" : ", switch after") +
+                         " starting the next run");
+            const std::string name = Path(std::string(beforeTheNextRun ? "before" : "after") + extensions[module]);
+            TfrmDesignWindow &w = Open(module);
+            Calculate(w);
+            dialogs.ScriptFileName(name);
+            PressKey(w, Qt::Key_F4);
+            Calculate(w);
+            PressKey(w, Qt::Key_F4);  // Yes: runs 1 and 2 into the file
+            ASSERT_EQ(RunCount(name), 2);
+            ASSERT_EQ(w.DataSet()->CurrentRun(), 2);
+            ASSERT_TRUE(Run().Saved());
+            const auto saved = StoredState(Run());
+
+            if (beforeTheNextRun) {
+                ChooseUnits(w, kOtherUnits);
+                EXPECT_EQ(StoredState(*w.DataSet()->GetRunByNumber(2)), saved);
+                // The next run takes the units the menus show.
+                ClickMenu(w, {"mniCalculation", "mniN3Cutofftime"});
+                ASSERT_EQ(w.DataSet()->CurrentRun(), 3);
+                EXPECT_EQ(Parameter(LengthOf(module)).GetUnit()->Kind(), ukFeet);
+                EXPECT_EQ(Parameter("FlowRate").GetUnit()->Kind(), ukM3MIN_1);
+                EXPECT_EQ(Parameter("CutoffTime").GetUnit()->Kind(), ukHours);
+                const std::vector<std::string> rows = DecisionRows();
+                ASSERT_GE(rows.size(), 2u);
+                EXPECT_NE(rows[0].find("m^3/min"), std::string::npos) << rows[0];
+                EXPECT_NE(rows[1].find(" Ft"), std::string::npos) << rows[1];
+            } else {
+                ClickMenu(w, {"mniCalculation", "mniN3Cutofftime"});
+                ASSERT_EQ(w.DataSet()->CurrentRun(), 3);
+                ChooseUnits(w, kOtherUnits);
+            }
+            ChooseUnits(w, kMetricUnits);
+            Calculate(w);
+            ASSERT_EQ(w.DataSet()->CurrentRun(), 3);
+            dialogs.Clear();
+            PressKey(w, Qt::Key_F4);  // Yes: all three runs
+            EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"Append to \r\n" + name + " ?"});
+            EXPECT_TRUE(Run().Saved());
+            EXPECT_EQ(RunCount(name), 3);
+            EXPECT_EQ(RunFileDifference(module, name, *w.DataSet()), "");
+            EXPECT_EQ(StoredState(*w.DataSet()->GetRunByNumber(2)), saved);
+        }
+    }
+}
+
+// Runs opened with View are saved runs too: a unit switch leaves them as the file holds
+// them, so Delete Run rewrites the file with the remaining runs as they were, and the
+// table still shows them all.
+TEST_F(StoringRuns, ViewedRunsStayInTheirFilesUnitsThroughASwitchAndDeleteRun)
+{
+    const char *extensions[] = {".pdx", ".svx", ".rlx"};
+    for (TIrrigationModule module : {imBasin, imBorder, imFurrow}) {
+        SCOPED_TRACE(extensions[module]);
+        const std::string name = Path(std::string("viewed") + extensions[module]);
+        {
+            TfrmDesignWindow &w = Open(module);
+            Calculate(w);
+            dialogs.ScriptFileName(name);
+            PressKey(w, Qt::Key_F4);
+            for (int run = 2; run <= 3; ++run) {
+                Calculate(w);
+                PressKey(w, Qt::Key_F4);
+            }
+            ASSERT_EQ(RunCount(name), 3);
+        }
+        TfrmDesignWindow &w = Open(module);
+        dialogs.ScriptFileName(name);
+        ClickMenu(w, {"mniFiles", "mniView"});
+        ASSERT_EQ(w.DataSet()->GetRunCount(), 3);
+        const auto third = StoredState(*w.DataSet()->GetRunByNumber(3));
+        ChooseUnits(w, kOtherUnits);
+        EXPECT_EQ(StoredState(*w.DataSet()->GetRunByNumber(3)), third);
+        SelectColumn(w, 3);
+        dialogs.Clear();
+        QTest::mouseClick(w.fraGraphGrid1->bbtDeleteRun, Qt::LeftButton);
+        EXPECT_EQ(dialogs.Texts(), (std::vector<std::string>{"Table will be automatically saved"}));
+        EXPECT_EQ(RunCount(name), 2);
+        EXPECT_EQ(RunFileDifference(module, name, *w.DataSet()), "");
+        EXPECT_EQ(StoredState(*w.DataSet()->GetRunByNumber(2)), third);
+        TStringGrid *grid = w.fraGraphGrid1->stgIrrigationRuns;
+        EXPECT_EQ(grid->Cells(2, 0), "1");
+        EXPECT_EQ(grid->Cells(3, 0), "2");
+    }
 }

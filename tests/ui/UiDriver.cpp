@@ -7,6 +7,8 @@
 #include "FrameResults.h"
 #include "TStatusBar.h"
 #include "uIrrigationDataSet.h"
+#include "uIrrigationManager.h"
+#include "uRunFileLayout.h"
 #include "uPondixMainForm.h"
 #include "uRilloxMainForm.h"
 #include "uStrivaMainForm.h"
@@ -17,6 +19,7 @@
 #include <QMenuBar>
 #include <QTest>
 
+#include <cmath>
 #include <fstream>
 #include <sstream>
 
@@ -87,6 +90,102 @@ std::string FileBytes(const std::string &path)
     std::ostringstream out;
     out << in.rdbuf();
     return out.str();
+}
+
+namespace {
+
+const TRunFileLayout &LayoutOf(TIrrigationModule module)
+{
+    return module == imBasin ? PondixLayout() : module == imBorder ? StrivaLayout() : RilloxLayout();
+}
+
+std::vector<TIrrigationRun *> RunsOf(TIrrigationDataSet &dataSet)
+{
+    std::vector<TIrrigationRun *> runs;
+    const std::unique_ptr<TIterator> it = dataSet.CreateRunIterator();
+    while (!it->IsDone())
+        runs.push_back(static_cast<TIrrigationRun *>(it->Next()));
+    return runs;
+}
+
+std::vector<TParameterArray *> CurvesOf(TIrrigationRun &run)
+{
+    std::vector<TParameterArray *> curves;
+    const std::unique_ptr<TIterator> it(run.GetParameters()->CreateArrayIterator());
+    while (!it->IsDone())
+        curves.push_back(static_cast<TParameterArray *>(it->Next()));
+    return curves;
+}
+
+bool Near(double a, double b)
+{
+    return a == b || std::fabs(a - b) <= 1e-13 * std::fmax(std::fabs(a), std::fabs(b)) + 1e-300;
+}
+
+int KindOf(const TUnit *unit) { return unit ? unit->Kind() : -1; }
+
+// What differs between a run in memory and the same run read from its file; empty when
+// nothing does.
+std::string RunDifference(const TRunFileLayout &layout, TIrrigationRun &memory, TIrrigationRun &file)
+{
+    if (memory.Number() != file.Number())
+        return "number " + std::to_string(file.Number());
+    if (memory.GetMode() != file.GetMode())
+        return "mode";
+    if (InfiltrationTypeToFileCode(layout, memory.InfiltrationType()) !=
+        InfiltrationTypeToFileCode(layout, file.InfiltrationType()))
+        return "infiltration";
+    std::vector<const char *> stored = layout.Options;
+    stored.insert(stored.end(), layout.Columns.begin(), layout.Columns.end());
+    for (const char *name : stored) {
+        TParameter *a = memory.GetParameters()->FindParameter(name);
+        TParameter *b = file.GetParameters()->FindParameter(name);
+        if (!a || !b)
+            return std::string(name) + " missing";
+        if (KindOf(a->GetUnit()) == KindOf(b->GetUnit()) && Near(a->GetValue(), b->GetValue()))
+            continue;
+        std::ostringstream values;
+        values.precision(17);
+        values << name << ": " << a->GetValue() << " in unit " << KindOf(a->GetUnit()) << " <> " << b->GetValue()
+               << " in unit " << KindOf(b->GetUnit());
+        return values.str();
+    }
+    const auto curvesA = CurvesOf(memory);
+    const auto curvesB = CurvesOf(file);
+    if (curvesA.size() != curvesB.size())
+        return "curve count";
+    for (std::size_t c = 0; c < curvesA.size(); ++c) {
+        if (KindOf(curvesA[c]->GetUnit()) != KindOf(curvesB[c]->GetUnit()))
+            return curvesA[c]->Name() + " unit";
+        for (int row = 0; row <= 30; ++row)
+            if (!Near(curvesA[c]->GetDisplayValue(row, 0), curvesB[c]->GetDisplayValue(row, 0)))
+                return curvesA[c]->Name() + " row " + std::to_string(row);
+    }
+    return std::string();
+}
+
+}  // namespace
+
+std::string RunFileDifference(TIrrigationModule module, const std::string &path, TIrrigationDataSet &dataSet)
+{
+    TIrrigationManager manager;
+    const std::unique_ptr<TIrrigationFormatter> binding = manager.CreateFormatter(module);
+    if (!binding)
+        return "no binding";
+    binding->GetDataSet()->SetFileName(path);
+    if (!binding->LoadRuns())
+        return "the file does not load";
+    const auto memory = RunsOf(dataSet);
+    const auto file = RunsOf(*binding->GetDataSet());
+    if (memory.size() != file.size())
+        return std::to_string(file.size()) + " runs in the file, " + std::to_string(memory.size()) + " in memory";
+    const TRunFileLayout &layout = LayoutOf(module);
+    for (std::size_t i = 0; i < memory.size(); ++i) {
+        const std::string what = RunDifference(layout, *memory[i], *file[i]);
+        if (!what.empty())
+            return "run " + std::to_string(i + 1) + ", " + what;
+    }
+    return std::string();
 }
 
 void RightClick(QWidget &widget, QPoint at) { QTest::mouseClick(&widget, Qt::RightButton, {}, at); }

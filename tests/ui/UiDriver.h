@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+class TIrrigationDataSet;
 class TIrrigationRun;
 class TParameter;
 
@@ -40,6 +41,11 @@ void TypeInto(QLineEdit &edit, const std::string &text);
 QWidget *KeyTarget(QWidget &window);
 // The bytes of a file the program wrote; empty when there is none.
 std::string FileBytes(const std::string &path);
+// What a run file, loaded through a fresh binding of the module, holds otherwise than the
+// data set: empty when it holds the same runs in the same order, with the same numbers,
+// modes and infiltration, the same stored values (to the 15 digits the file holds) and
+// units in every stored column, and the same curves in the same units.
+std::string RunFileDifference(TIrrigationModule module, const std::string &path, TIrrigationDataSet &dataSet);
 
 class UiFixture : public ::testing::Test {
 protected:
