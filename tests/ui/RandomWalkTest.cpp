@@ -2,8 +2,9 @@
 // keys, clicks into the edits, right clicks, reference-table picks and the view's buttons,
 // with every dialog answered at random. After each step the window must be whole: no fault
 // reached the user as a message, every run holds finite numbers and the runs are numbered
-// 1..N; every run file the walk wrote loads again. A failure names its seed and step, and
-// IRRIKA_WALK_SEED replays that walk (IRRIKA_WALK_STEPS makes it longer).
+// 1..N; every run file the walk wrote loads again, and right after the step that wrote it
+// holds the runs of the data set: the same values in the same units. A failure names its
+// seed and step, and IRRIKA_WALK_SEED replays that walk (IRRIKA_WALK_STEPS makes it longer).
 #include "UiDriver.h"
 
 #include "FixedStringGrid.h"
@@ -63,6 +64,16 @@ const char *const kFaultTexts[] = {"Unexpected error", "Range check error",   "L
 // other units.
 const char *const kExpectedErrors[] = {uConstants::FileNotOpened, uConstants::SpreadsheetError, "Cannot create file",
                                        uConstants::UnitsDifferFromFile};
+
+// The unit items of the menus: a switch between two saves is what a run file's one units
+// line must survive, so the walk picks them on their own as well.
+bool IsUnitItem(const std::string &item)
+{
+    const char *const items[] = {"mnilitrespersecond", "mnicubicmetresperminute", "mnicubicfeetpersecond",
+                                 "mniUSgallonsperminute", "mnimeters", "mnifeet", "mnimillimetres",
+                                 "mnicentimeters", "mniinches", "mniminutes", "mnihours"};
+    return std::find(std::begin(items), std::end(items), item) != std::end(items);
+}
 
 struct WalkCase {
     const char *Name;
@@ -295,6 +306,7 @@ protected:
         };
         menuAction("menu", 8, [](const std::string &item) { return item != "mniExit" && item != "mniQuit"; });
         menuAction("mode", 6, [](const std::string &item) { return item.rfind("mniN", 0) == 0; });
+        menuAction("units", 6, IsUnitItem);
         menuAction("open", 2, [](const std::string &item) { return item == "mniView" || item == "mniLoad"; });
         // Exit and Quit end the window: now and then, so that the walk gets deep into each one.
         menuAction("quit", 1, [](const std::string &item) { return item == "mniExit" || item == "mniQuit"; });
@@ -567,13 +579,19 @@ protected:
             CheckRuns(*window->DataSet());
             CheckListsReferToLiveRuns();
         }
-        // A file written in this step must load again now, while the step is known.
+        // A file written in this step must load again now, while the step is known, and hold
+        // what the window holds: every step that writes a run file leaves the data set with
+        // the runs it wrote.
         auto files = RunFiles();
         for (const auto &[path, stamp] : files) {
             auto seen = runFiles.find(path);
             if (seen == runFiles.end() || seen->second != stamp) {
                 ++filesWritten;
                 ExpectLoads(path);
+                if (window && window->DataSet()) {
+                    EXPECT_EQ(W().DataSet()->FileName(), path) << "a run file the data set does not name was written";
+                    EXPECT_EQ(RunFileDifference(GetParam().Module, path, *W().DataSet()), "") << path;
+                }
             }
         }
         runFiles = files;
