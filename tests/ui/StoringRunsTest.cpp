@@ -21,6 +21,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <cmath>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -474,6 +475,10 @@ TEST_F(StoringRuns, AUnitSwitchLeavesASavedRunAsItsFileHoldsIt)
                 EXPECT_EQ(Parameter(LengthOf(module)).GetUnit()->Kind(), ukFeet);
                 EXPECT_EQ(Parameter("FlowRate").GetUnit()->Kind(), ukM3MIN_1);
                 EXPECT_EQ(Parameter("CutoffTime").GetUnit()->Kind(), ukHours);
+                // k as well, per hour^A.
+                const double k = saved.at("Kostiakovk").first * std::pow(60.0, saved.at("KostiakovA").first);
+                EXPECT_EQ(Parameter("Kostiakovk").GetUnit()->Kind(), ukMM_HR_A);
+                EXPECT_NEAR(Parameter("Kostiakovk").GetValue(), k, 1e-12 * k);
                 const std::vector<std::string> rows = DecisionRows();
                 ASSERT_GE(rows.size(), 2u);
                 EXPECT_NE(rows[0].find("m^3/min"), std::string::npos) << rows[0];
