@@ -609,6 +609,19 @@ void TfrmDesignWindow::SaveStep(TIrrigationRun *last)
     StatusBar1->SetPanelText(0, "F3 Graph");
     StatusBar1->SetPanelText(1, "Saved");
     bbtSaveRun->setEnabled(false);
+    // A saved run is never edited again: the input screen it was saved from (its mode
+    // picked again after the calculation) locks as after a calculation, so that neither F2
+    // nor an edit changes what the file holds; Esc or a mode starts the next run. An edit
+    // being typed shows again what was saved.
+    if (FCalculateEnabled) {
+        if (QLineEdit *edit = FEditing ? FocusedEdit() : nullptr)
+            edit->setText(QString::fromStdString(FEditText));
+        FEditing = false;
+        FCalculateEnabled = false;
+        bbtCalculate->setEnabled(false);
+        fraDecisionVariables1->DisableEdits();
+        fraFieldParameters1->DisableEdits();
+    }
 }
 
 void TfrmDesignWindow::GraphStep(TIrrigationRun *last)

@@ -426,13 +426,20 @@ TEST_F(StoringRuns, TheScreenFollowsTheRunsThatAFileBringsIn)
     EXPECT_EQ(w.FieldParameters()->GetItem(1), appended->FindParameter("SCS #"));
     ASSERT_GE(w.Results()->Count(), 1);
     EXPECT_EQ(w.Results()->GetItem(1), appended->FindParameter("CutoffTime"));
-    // What is typed next goes into the run the data set holds (the window is active again
-    // once the dialog has gone, as the window manager does it).
+    // The appended run is saved, so its screen is locked and what is typed reaches no run
+    // (the window is active again once the dialog has gone, as the window manager does it);
+    // Esc goes on with the next run, which takes it.
     w.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    const double flow = appended->FindParameter("FlowRate")->GetDisplayValue();
     TypeInto(*w.fraDecisionVariables1->Edit(1), "50");
     PressKey(w, Qt::Key_Return);
-    EXPECT_EQ(appended->FindParameter("FlowRate")->GetDisplayValue(), 50);
+    EXPECT_EQ(appended->FindParameter("FlowRate")->GetDisplayValue(), flow);
+    PressKey(w, Qt::Key_Escape);
+    ASSERT_EQ(w.DataSet()->CurrentRun(), 3);
+    TypeInto(*w.fraDecisionVariables1->Edit(1), "50");
+    PressKey(w, Qt::Key_Return);
+    EXPECT_EQ(Parameter("FlowRate").GetDisplayValue(), 50);
 
     dialogs.ScriptFileName(Path("field.pdx"));
     ClickMenu(w, {"mniFiles", "mniView"});
@@ -539,5 +546,45 @@ TEST_F(StoringRuns, ViewedRunsStayInTheirFilesUnitsThroughASwitchAndDeleteRun)
         TStringGrid *grid = w.fraGraphGrid1->stgIrrigationRuns;
         EXPECT_EQ(grid->Cells(2, 0), "1");
         EXPECT_EQ(grid->Cells(3, 0), "2");
+    }
+}
+
+// A calculated run whose mode is picked again keeps F4 on its input screen. Once F4 saved
+// it there, that screen locks as after a calculation: neither F2 nor the edits change the
+// saved run, also after a unit switch, and the next Yes writes the file with it as it was.
+TEST_F(StoringRuns, ARunSavedFromItsInputScreenIsNotCalculatedAgain)
+{
+    const char *extensions[] = {".pdx", ".svx", ".rlx"};
+    for (TIrrigationModule module : {imBasin, imBorder, imFurrow}) {
+        SCOPED_TRACE(extensions[module]);
+        const std::string name = Path(std::string("locked") + extensions[module]);
+        TfrmDesignWindow &w = Open(module);
+        Calculate(w);
+        dialogs.ScriptFileName(name);
+        PressKey(w, Qt::Key_F4);
+        Calculate(w);
+        ClickMenu(w, {"mniCalculation", "mniN3Cutofftime"});
+        TypeInto(*w.fraDecisionVariables1->Edit(1), "2");
+        PressKey(w, Qt::Key_F4);  // Yes, from the input screen
+        ASSERT_EQ(RunCount(name), 2);
+        ASSERT_TRUE(Run().Saved());
+        const auto saved = StoredState(Run());
+        EXPECT_FALSE(w.bbtCalculate->isEnabled());
+        EXPECT_FALSE(w.fraDecisionVariables1->Edit(1)->isEnabled());
+        // The flow that was being typed shows again what was saved.
+        EXPECT_EQ(w.fraDecisionVariables1->Edit(1)->text().toStdString(), Parameter("FlowRate").GetDisplayText());
+
+        ClickMenu(w, {"mniUnits", "mniTime", "mnihours"});
+        PressKey(w, Qt::Key_F2);
+        EXPECT_TRUE(w.grbResults->isHidden());
+        EXPECT_EQ(StoredState(Run()), saved);
+        dialogs.Clear();
+        PressKey(w, Qt::Key_F4);
+        EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"Append to \r\n" + name + " ?"});
+        EXPECT_EQ(RunFileDifference(module, name, *w.DataSet()), "");
+        // Esc goes on with the next run.
+        PressKey(w, Qt::Key_Escape);
+        EXPECT_EQ(w.DataSet()->CurrentRun(), 3);
+        EXPECT_TRUE(w.fraDecisionVariables1->Edit(1)->isEnabled());
     }
 }
