@@ -1,5 +1,5 @@
-#ifndef IRRIKA_PLATFORM_RECORDINGDIALOGS_H
-#define IRRIKA_PLATFORM_RECORDINGDIALOGS_H
+#ifndef IRRIKA_DOUBLES_RECORDINGDIALOGS_H
+#define IRRIKA_DOUBLES_RECORDINGDIALOGS_H
 
 // Test double of the dialog layer: records every box and file dialog, answers from
 // scripted queues. Installs itself for its lifetime and restores the previous one.

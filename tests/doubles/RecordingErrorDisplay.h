@@ -1,5 +1,5 @@
-#ifndef IRRIKA_ENGINE_RECORDINGERRORDISPLAY_H
-#define IRRIKA_ENGINE_RECORDINGERRORDISPLAY_H
+#ifndef IRRIKA_DOUBLES_RECORDINGERRORDISPLAY_H
+#define IRRIKA_DOUBLES_RECORDINGERRORDISPLAY_H
 
 // Test double of the error dialog: records what each showing would have put on the screen
 // and shows nothing. Puts itself into frmError for its lifetime and restores the previous one.

@@ -1,5 +1,5 @@
-#ifndef IRRIKA_PLATFORM_HELPRECORDER_H
-#define IRRIKA_PLATFORM_HELPRECORDER_H
+#ifndef IRRIKA_DOUBLES_HELPRECORDER_H
+#define IRRIKA_DOUBLES_HELPRECORDER_H
 
 // Test double of the help system: records every request that reaches it (so none without an
 // application help file) and answers true unless told otherwise. Installs itself for its
