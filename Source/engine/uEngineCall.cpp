@@ -8,6 +8,7 @@
 #include "uError.h"
 #include "uIrrigationDataSet.h"
 #include "uIrrigationRun.h"
+#include "uKostiakovUnits.h"
 #include "uParameter.h"
 #include "uParameterArray.h"
 #include "uParameters.h"
@@ -174,35 +175,15 @@ const CurveRow kCurveRows[] = {
     {"InfiltrationDepth", &R::InfiltrationProfile, Conversion::Depth, S | F},
 };
 
-// Kostiakov k by its unit kind. F = (1/60)^A turns a coefficient per hr^A into one per
-// min^A; the factor turns the depth (or the volume per unit length) into millimetres.
-struct KostiakovRow {
-    int unitKind;
-    double factor;
-    bool perHour;
-    bool multiplyBack;  // back-conversion k x 1000 / factor rather than k / factor x 1000
-    unsigned modules;
-};
-
-const KostiakovRow kKostiakovRows[] = {
-    {15, 1, false, false, S | F},        // MM_MIN_A
-    {16, 1, true, false, S | F},         // MM_HR_A
-    {17, 10, false, true, S | F},        // CM_MIN_A
-    {18, 10, true, false, S | F},        // CM_HR_A
-    {19, 25.4, false, false, S | F},     // IN_MIN_A
-    {20, 25.4, true, false, S | F},      // IN_HR_A
-    {39, 1000, false, false, F},         // M3M_1_MIN_A
-    {40, 1000, true, false, F},          // M3M_1_HR_A
-    {41, 92.9368, false, false, F},      // FT3FT_1_MIN_A
-    {42, 92.9368, true, false, F},       // FT3FT_1_HR_A
-};
-
-const KostiakovRow *FindKostiakovRow(TIrrigationModule module, int unitKind)
+// Kostiakov k by its unit kind (the model's table of k units). F = (1/60)^A turns a
+// coefficient per hr^A into one per min^A; the factor turns the depth (or the volume per
+// unit length) into millimetres. The volume-per-length units are the furrow's alone.
+const TKostiakovUnit *FindKostiakovRow(TIrrigationModule module, int unitKind)
 {
-    for (const KostiakovRow &row : kKostiakovRows)
-        if (row.unitKind == unitKind && In(row.modules, module))
-            return &row;
-    return nullptr;
+    if (!IsUnitKind(unitKind))
+        return nullptr;
+    const TKostiakovUnit *row = FindKostiakovUnit(static_cast<TUnitKind>(unitKind));
+    return row && (!row->FurrowOnly || module == imFurrow) ? row : nullptr;
 }
 
 // The border and furrow engines take the infiltration from the run's parameters: the
@@ -341,11 +322,11 @@ double RoundTo(double x, int decimals)
 
 bool KostiakovKToEngine(TIrrigationModule module, int unitKind, double k, double A, double &field)
 {
-    const KostiakovRow *row = FindKostiakovRow(module, unitKind);
+    const TKostiakovUnit *row = FindKostiakovRow(module, unitKind);
     if (!row)
         return false;
-    double value = k * row->factor;
-    if (row->perHour)
+    double value = k * row->DepthFactor;
+    if (row->PerHour)
         value *= std::pow(1.0 / 60, A);
     field = value / 1000;
     return true;
@@ -353,15 +334,15 @@ bool KostiakovKToEngine(TIrrigationModule module, int unitKind, double k, double
 
 bool KostiakovKFromEngine(TIrrigationModule module, int unitKind, double field, double A, double &k)
 {
-    const KostiakovRow *row = FindKostiakovRow(module, unitKind);
+    const TKostiakovUnit *row = FindKostiakovRow(module, unitKind);
     if (!row)
         return false;
-    if (row->multiplyBack) {
-        k = field * 1000 / row->factor;
+    if (row->MultiplyBack) {
+        k = field * 1000 / row->DepthFactor;
         return true;
     }
-    double value = field / row->factor;
-    if (row->perHour)
+    double value = field / row->DepthFactor;
+    if (row->PerHour)
         value /= std::pow(1.0 / 60, A);
     k = value * 1000;
     return true;

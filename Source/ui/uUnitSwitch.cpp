@@ -6,18 +6,6 @@
 
 namespace {
 
-struct TKostiakovUnit {
-    TUnitKind Kind;
-    double DepthFactor;  // to mm (or mm over a metre of furrow)
-    bool PerHour;
-};
-const TKostiakovUnit kKostiakovUnits[] = {
-    {ukMM_MIN_A, 1, false},           {ukMM_HR_A, 1, true},          {ukCM_MIN_A, 10, false},
-    {ukCM_HR_A, 10, true},            {ukIN_MIN_A, 25.4, false},     {ukIN_HR_A, 25.4, true},
-    {ukM3M_1_MIN_A, 1000, false},     {ukM3M_1_HR_A, 1000, true},    {ukFT3FT_1_MIN_A, 92.9368, false},
-    {ukFT3FT_1_HR_A, 92.9368, true},
-};
-
 // Per depth unit: its k units and its rate units, per minute and per hour.
 struct TDepthKinds {
     TUnitKind Depth;
@@ -102,17 +90,6 @@ void RepointKinds(TIrrigationRun &run, const std::vector<TUnitKind> &kinds, TUni
         if (kind != target)
             run.ChangeUnit(kind, target);
     }
-}
-
-bool KostiakovFactor(TUnitKind kind, double A, double &factor)
-{
-    for (const TKostiakovUnit &row : kKostiakovUnits) {
-        if (row.Kind != kind)
-            continue;
-        factor = row.DepthFactor * (row.PerHour ? std::pow(1.0 / 60.0, A) : 1.0);
-        return true;
-    }
-    return false;
 }
 
 TUnitKind KostiakovKind(TUnitKind depth, TUnitKind time)

@@ -2,9 +2,10 @@
 #define IRRIKA_UI_UUNITSWITCH_H
 
 // The arithmetic of the unit menus: re-pointing a run's parameters to another unit of the
-// same quantity, the factors of the Kostiakov k units, and the furrow shape coefficients
-// whose value depends on the length unit.
+// same quantity, the k units that the depth and time units ask for, and the furrow shape
+// coefficients whose value depends on the length unit.
 
+#include "uKostiakovUnits.h"
 #include "uUnitKind.h"
 
 #include <string>
@@ -15,10 +16,6 @@ class TIrrigationRun;
 // Every parameter and curve of the run in one of these kinds (other than target) is
 // re-pointed to the target kind; stored values stay.
 void RepointKinds(TIrrigationRun &run, const std::vector<TUnitKind> &kinds, TUnitKind target);
-
-// The factor that turns a Kostiakov k in this unit into mm per min^A; false for a kind that
-// is no k unit.
-bool KostiakovFactor(TUnitKind kind, double A, double &factor);
 
 // The k unit that a depth (or amount) unit and a time unit ask for.
 TUnitKind KostiakovKind(TUnitKind depth, TUnitKind time);

@@ -1,5 +1,8 @@
 #include "BindingFixture.h"
 
+#include "uEngineCall.h"
+#include "uUnitKind.h"
+
 #include <cmath>
 
 namespace {
@@ -103,6 +106,25 @@ TEST_F(BorderCalculation, AKostiakovUnitWithoutConversionGivesTheEngineNoK)
         EXPECT_EQ(Received().KostiakovK, 0.0);
         EXPECT_EQ(Get("Kostiakovk"), 12);
     }
+}
+
+// The k units per length of furrow are the furrow binding's alone. k per cm min^A comes
+// back as k x 1000 / 10, the others as k / factor x 1000: the two orders round apart.
+TEST(KostiakovKConversion, VolumesPerLengthAreTheFurrowsAndCmPerMinuteMultipliesFirst)
+{
+    for (int kind = ukM3M_1_MIN_A; kind <= ukFT3FT_1_HR_A; ++kind) {
+        SCOPED_TRACE(kind);
+        double field = 0, k = 0;
+        EXPECT_FALSE(KostiakovKToEngine(imBorder, kind, 1.24, 0.5, field));
+        EXPECT_FALSE(KostiakovKFromEngine(imBorder, kind, 0.5, 0.5, k));
+        EXPECT_TRUE(KostiakovKToEngine(imFurrow, kind, 1.24, 0.5, field));
+        EXPECT_TRUE(KostiakovKFromEngine(imFurrow, kind, 0.5, 0.5, k));
+    }
+    double k = 0;
+    ASSERT_TRUE(KostiakovKFromEngine(imBorder, ukCM_MIN_A, 0.012, 0.5, k));
+    EXPECT_EQ(k, 1.2);
+    ASSERT_TRUE(KostiakovKFromEngine(imBorder, ukIN_MIN_A, 0.0377, 0.5, k));
+    EXPECT_EQ(k, 1.484251968503937);  // 0.0377 x 1000 / 25.4 would be 1.4842519685039368
 }
 
 TEST_F(BorderCalculation, WritesEveryResultBackInStoredUnits)
