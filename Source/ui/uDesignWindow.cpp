@@ -120,7 +120,7 @@ TfrmDesignWindow::TfrmDesignWindow(const TDesignWindowTraits &traits, QWidget *p
       FLengthGroup(this, 23),
       FDepthGroup(this, 24),
       FTimeGroup(this, 25),
-      FInfiltrationGroup(this, traits.Module == imFurrow ? 34 : 31),
+      FInfiltrationGroup(this, traits.InfiltrationGroupIndex),
       FOperationGroup(this, 51),
       FGeometryGroup(this, 32),
       FCrossSectionGroup(this, 33)

@@ -260,9 +260,9 @@ protected:
     static int ItemValue(const QAction *item);
     // Whether F1 opens a reference table in this row of the field frame.
     bool HasInfoTable(int fieldRow) const;
-    // The field row that holds "SCS #" where it moves with the options (the furrow's); 0
-    // where it does not.
-    virtual int SCSRow() const;
+    // The field row that holds "SCS #" on the screen shown (it moves with the furrow's
+    // geometry); 0 when the screen lists none.
+    int SCSRow() const;
     // Whether the displayed "SCS #" is one the module accepts.
     virtual bool IsValidSCSNumber(double number) = 0;
 
@@ -272,6 +272,8 @@ protected:
     // The unit kinds the checked items of a group stand for.
     static std::vector<TUnitKind> GroupKinds(const TRadioMenuGroup &group);
     static TUnitKind CheckedKind(const TRadioMenuGroup &group, TUnitKind none);
+    // The value the checked item of a group stands for; none when no item is checked.
+    static int CheckedValue(const TRadioMenuGroup &group, int none);
     // Whether the menu item of that name is checked; false for an item the window lacks.
     bool ItemChecked(const char *name) const;
     // Border and furrow: the intake family of "SCS #", and k re-expressed in the depth and

@@ -255,8 +255,13 @@ std::vector<TUnitKind> TfrmDesignWindow::GroupKinds(const TRadioMenuGroup &group
 
 TUnitKind TfrmDesignWindow::CheckedKind(const TRadioMenuGroup &group, TUnitKind none)
 {
+    return static_cast<TUnitKind>(CheckedValue(group, none));
+}
+
+int TfrmDesignWindow::CheckedValue(const TRadioMenuGroup &group, int none)
+{
     QAction *checked = group.Checked();
-    return checked ? static_cast<TUnitKind>(ItemValue(checked)) : none;
+    return checked ? ItemValue(checked) : none;
 }
 
 bool TfrmDesignWindow::ItemChecked(const char *name) const

@@ -2,7 +2,8 @@
 #define IRRIKA_UI_UDESIGNWINDOWTRAITS_H
 
 // Where the basin, border and furrow design windows differ in their frame: one row per
-// module. Everything else about the windows is shared.
+// module. Everything else about the windows is shared. The rows give one field a line,
+// each named in a comment, so that two swapped values of a kind show.
 
 #include "uIrrigationTypes.h"
 
@@ -24,6 +25,7 @@ struct TDesignWindowTraits {
     int ParametersHelp;
     int CalculationHelp;
     int FirstModeHelp;  // mode 1's item; the next modes follow in steps of 10
+    int InfiltrationGroupIndex;  // the group index of the infiltration items
     bool TablePageFirst;  // the view opens on the Table page (basin) or the Graph page
     // Validation: the numbers an "SCS #" may take, as the warning lists them; whether a
     // valid one updates the infiltration; whether the field parameters are checked after a

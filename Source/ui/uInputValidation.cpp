@@ -213,20 +213,8 @@ bool TfrmDesignWindow::Calculate()
             FResults->Add(p);
         }
     }
-    if (FTraits.Module == imBasin) {
-        grbResults->setTitle(QString::fromStdString(BasinResultCaption(mode)));
-    } else {
-        std::string caption = "Output, ";
-        if (mniFixedFlow->isChecked())
-            caption += "Fixed Flow, ";
-        else if (mniCutbackFlow->isChecked())
-            caption += "Cutback Flow, ";
-        else if (mniTailwaterReuse->isChecked())
-            caption += "Tailwater reuse, ";
-        else
-            caption += ", ";
-        grbResults->setTitle(QString::fromStdString(caption + "Mode " + std::to_string(mode)));
-    }
+    grbResults->setTitle(
+        QString::fromStdString(ResultCaption(FTraits.Module, mode, CheckedValue(FOperationGroup, 0))));
     fraResults1->Display(FResults.get());
     fraResults1->show();
     FormResize();

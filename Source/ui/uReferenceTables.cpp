@@ -5,6 +5,7 @@
 #include "FixedStringGrid.h"
 #include "FrameFieldParameters.h"
 #include "FrameInfo.h"
+#include "uParameter.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -17,7 +18,8 @@ namespace {
 // A table chosen by the depth and time units rather than fixed.
 constexpr TInfoTableIndex kTimeRatedByUnits = -1;
 constexpr TInfoTableIndex kKostiakovByUnits = -2;
-// The furrow's field row that holds "SCS #", which moves with the geometry.
+// The furrow's field row that holds "SCS #", which moves with the geometry: looked up in the
+// field list shown.
 constexpr int kSCSRow = -1;
 
 const char *const kFamiliesCaption = " SCS Intake families ";
@@ -157,4 +159,12 @@ void TfrmDesignWindow::fraInfo1stgInformationSelectCell(int /*ACol*/, int ARow)
         UpdateInfiltration();
 }
 
-int TfrmDesignWindow::SCSRow() const { return 0; }
+int TfrmDesignWindow::SCSRow() const
+{
+    for (int row = FFieldParameters->Lower(); row <= FFieldParameters->Upper(); ++row) {
+        const auto *parameter = dynamic_cast<const TParameter *>(FFieldParameters->GetItem(row));
+        if (parameter && parameter->Name() == "SCS #")
+            return row;
+    }
+    return 0;
+}

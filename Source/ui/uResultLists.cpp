@@ -27,6 +27,17 @@ const TBasinList kBasinLists[] = {
       "Advancetime", "Recessiontime"}},
 };
 
+// The border's and furrow's caption names the operation; without one it keeps its comma.
+struct TOperationCaption {
+    TOperationKind Operation;
+    const char *Text;
+};
+const TOperationCaption kOperationCaptions[] = {
+    {okFixedFlow, "Fixed Flow, "},
+    {okCutbackFlow, "Cutback Flow, "},
+    {okTailwaterReuse, "Tailwater reuse, "},
+};
+
 // Border and furrow share their lists but for the dimensions of mode 2.
 const std::vector<TResultEntry> kSharedTail = {
     {"Applic. efficiency", false}, {"Runoff Ratio", false},     {"Deep perc. ratio", false},
@@ -94,11 +105,20 @@ std::vector<std::string> ResultNames(TIrrigationModule module, TCalculationMode 
     return names;
 }
 
-std::string BasinResultCaption(TCalculationMode mode)
+std::string ResultCaption(TIrrigationModule module, TCalculationMode mode, TOperationKind operation)
 {
-    for (const TBasinList &list : kBasinLists) {
-        if (list.Mode == mode)
-            return list.Caption;
+    if (module == imBasin) {
+        for (const TBasinList &list : kBasinLists) {
+            if (list.Mode == mode)
+                return list.Caption;
+        }
+        return std::string();
     }
-    return std::string();
+    std::string caption = "Output, ";
+    const char *named = ", ";
+    for (const TOperationCaption &row : kOperationCaptions) {
+        if (row.Operation == operation)
+            named = row.Text;
+    }
+    return caption + named + "Mode " + std::to_string(mode);
 }

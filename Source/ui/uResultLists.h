@@ -1,8 +1,8 @@
 #ifndef IRRIKA_UI_URESULTLISTS_H
 #define IRRIKA_UI_URESULTLISTS_H
 
-// What a successful calculation lists, by module and mode: the result names in order and,
-// for the basin, the box caption. Entries marked cutback-only are listed only when the
+// What a successful calculation lists, by module and mode: the result names in order and
+// the box caption. Entries marked cutback-only are listed only when the
 // cutback operation is checked.
 
 #include "uIrrigationTypes.h"
@@ -17,7 +17,8 @@ struct TResultEntry {
 
 // The results of a mode, for the module and the checked operation.
 std::vector<std::string> ResultNames(TIrrigationModule module, TCalculationMode mode, bool cutback);
-// The basin's box caption of a mode; empty for a mode it has none for.
-std::string BasinResultCaption(TCalculationMode mode);
+// The results box caption: the basin's by mode (empty for a mode it has none for); the
+// border's and furrow's name the checked operation (0 when none is) and the mode.
+std::string ResultCaption(TIrrigationModule module, TCalculationMode mode, TOperationKind operation);
 
 #endif

@@ -39,16 +39,6 @@ void TfrmRillox::ApplyUnitSelection()
 
 void TfrmRillox::UpdateInfiltration() { UpdateSlopingFieldInfiltration(); }
 
-int TfrmRillox::SCSRow() const
-{
-    if (!mniModifiedSCSfamilies->isChecked())
-        return 0;
-    if (mniSigma_Tau->isChecked())
-        return 10;
-    return mniTriangular->isChecked() ? 7 : 8;
-}
-
-
 bool TfrmRillox::IsValidSCSNumber(double number)
 {
     TIrrigationRun *run = CurrentRun();

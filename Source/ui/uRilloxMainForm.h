@@ -14,8 +14,6 @@ public:
     void ApplyUnitSelection() override;
     void UpdateInfiltration() override;
     bool IsValidSCSNumber(double number) override;
-    // The field row that holds "SCS #" on the screen of the checked options; 0 without one.
-    int SCSRow() const override;
 };
 
 #endif

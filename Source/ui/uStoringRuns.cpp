@@ -14,6 +14,7 @@
 #include "uIrrigationDataSet.h"
 #include "uRunFileLayout.h"
 #include "uRunFileLines.h"
+#include "uRunGraphs.h"
 
 #include <QPushButton>
 #include <QScrollArea>
@@ -369,7 +370,7 @@ void TfrmDesignWindow::fraGraphGrid1btbtnSaveTimeChartClick()
             return;
         FPictureFilterIndex = choice.filterIndex;
         FPictureFileName = choice.fileName;
-        const unsigned char kinds[] = {1, 0, 3};  // bitmap, JPEG, metafile
+        const TGraphPictureKind kinds[] = {gkBitmap, gkJPEG, gkMetafile};  // the filters' order
         if (choice.filterIndex >= 1 && choice.filterIndex <= 3)
             FFormatter->SaveGraphs(kinds[choice.filterIndex - 1], choice.fileName);
         return;
@@ -418,7 +419,7 @@ void TfrmDesignWindow::fraGraphGrid1btbtnCopyTimeChartClick()
 {
     if (!FFormatter || fraGraphGrid1->pgcGraphGrid->currentWidget() != fraGraphGrid1->tshGraph)
         return;
-    if (FFormatter->SaveGraphs(4, "") == 0)
+    if (FFormatter->SaveGraphs(gkClipboard, "") == 0)
         ::ShowInformation(uConstants::ChartsCopied);
 }
 

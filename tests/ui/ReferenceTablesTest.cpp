@@ -107,6 +107,7 @@ TEST_F(ReferenceTables, EveryTextOfEveryTableIsReadWholeAtTheDefaultSize)
     const Path cm = {"mniUnits", "mniDepth", "mnicentimeters"}, inch = {"mniUnits", "mniDepth", "mniinches"};
     const Path hours = {"mniUnits", "mniTime", "mnihours"};
     const Path parabolic = {"mniParameters", "mniGeometry", "mniCrossSection", "mniParabolic"};
+    const Path sigmaTau = {"mniParameters", "mniGeometry", "mniSigma_Tau"};
     const Case cases[] = {
         {imBasin, {}, 1, 0},
         {imBasin, {}, 2, 1},
@@ -124,7 +125,9 @@ TEST_F(ReferenceTables, EveryTextOfEveryTableIsReadWholeAtTheDefaultSize)
         {imBasin, {kostiakov, hours, inch}, 1, 36},
         {imBorder, {}, 1, 9},
         {imBorder, {}, 2, 1},
+        {imFurrow, {}, 7, 9},
         {imFurrow, {parabolic}, 8, 9},
+        {imFurrow, {sigmaTau}, 10, 9},
         {imFurrow, {}, 3, 1},
     };
     TfraInfo expected;
