@@ -12,6 +12,7 @@
 #include "ConcreteCollections.h"
 #include "uDesignWindowTraits.h"
 #include "uIrrigationFormatter.h"
+#include "uInputScreenContent.h"
 #include "uIrrigationManager.h"
 #include "uKeyPresses.h"
 #include "uMenuItems.h"
@@ -274,6 +275,10 @@ protected:
     static TUnitKind CheckedKind(const TRadioMenuGroup &group, TUnitKind none);
     // The value the checked item of a group stands for; none when no item is checked.
     static int CheckedValue(const TRadioMenuGroup &group, int none);
+    // The mode of the checked calculation item (cmNone when none is), and the options the
+    // other menus have checked, as an input screen takes them.
+    TCalculationMode CheckedMode() const;
+    TScreenOptions CheckedScreenOptions() const;
     // Whether the menu item of that name is checked; false for an item the window lacks.
     bool ItemChecked(const char *name) const;
     // Border and furrow: the intake family of "SCS #", and k re-expressed in the depth and

@@ -5,9 +5,10 @@
 #include "FrameDecisionVariables.h"
 #include "FrameFieldParameters.h"
 #include "TStatusBar.h"
-#include "uInputScreenTables.h"
+#include "uInputScreenContent.h"
 #include "uIrrigationDataSet.h"
 
+#include <QAction>
 #include <QGroupBox>
 #include <QPushButton>
 
@@ -21,6 +22,27 @@ void EmptyList(TAssociationList &list)
 }
 
 }  // namespace
+
+TCalculationMode TfrmDesignWindow::CheckedMode() const
+{
+    const std::vector<QAction *> &items = FCalculationGroup.Items();
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (items[i]->isChecked())
+            return static_cast<TCalculationMode>(i + 1);
+    }
+    return cmNone;
+}
+
+TScreenOptions TfrmDesignWindow::CheckedScreenOptions() const
+{
+    TScreenOptions options;
+    if (FInfiltrationGroup.Checked())
+        options.Infiltration = static_cast<TInfiltrationType>(ItemValue(FInfiltrationGroup.Checked()));
+    options.Operation = static_cast<TOperationKind>(CheckedValue(FOperationGroup, 0));
+    options.Geometry = static_cast<TFurrowGeometry>(CheckedValue(FGeometryGroup, 0));
+    options.CrossSection = static_cast<TCrossSectionShape>(CheckedValue(FCrossSectionGroup, 0));
+    return options;
+}
 
 void TfrmDesignWindow::CalculationClick()
 {
@@ -49,87 +71,54 @@ void TfrmDesignWindow::CalculationClick()
 
     TParameters *parameters = run->GetParameters();
     parameters->ResetActive();
+    const TInputScreenContent content = InputScreenContent(FTraits.Module, CheckedMode(), CheckedScreenOptions());
 
-    auto listField = [&](const char *name) {
-        if (TParameter *p = parameters->FindParameter(name)) {
-            p->SetActive(true);
-            FFieldParameters->Add(p);
-        }
-    };
     auto setOption = [&](const char *name, int value) {
         if (TParameter *p = parameters->FindParameter(name))
             p->SetDisplayValueAndUnit(value, p->GetUnit());
     };
-
-    if (FTraits.Module == imFurrow) {
-        for (const char *name : FurrowFirstFields())
-            listField(name);
-        for (const TGeometryRow &row : GeometryRows()) {
-            if (!ItemChecked(row.GeometryItem) || (row.ShapeItem && !ItemChecked(row.ShapeItem)))
-                continue;
-            setOption("Geometry", row.Geometry);
-            setOption("CrossSection", row.CrossSection);
-            for (const char *name : row.Parameters)
-                listField(name);
-            break;
+    if (content.Geometry != 0) {
+        setOption("Geometry", content.Geometry);
+        setOption("CrossSection", content.CrossSection);
+    }
+    if (content.InfiltrationType)
+        run->SetInfiltrationType(*content.InfiltrationType);
+    if (content.InfiltrationOption != 0)
+        setOption("Infiltration", content.InfiltrationOption);
+    for (const char *name : content.FieldParameters) {
+        if (TParameter *p = parameters->FindParameter(name)) {
+            p->SetActive(true);
+            FFieldParameters->Add(p);
         }
     }
-    std::string title;
-    for (const TInfiltrationRow &row : InfiltrationRows()) {
-        if (row.Module != FTraits.Module || !ItemChecked(row.Item))
-            continue;
-        title = row.Title;
-        run->SetInfiltrationType(row.Type);
-        if (row.InfiltrationOption != 0)
-            setOption("Infiltration", row.InfiltrationOption);
-        for (const char *name : row.Parameters)
-            listField(name);
-        if (row.PassesTimeRatedT100) {
-            if (TParameter *t100 = parameters->FindParameter("TimeRatedT100"))
-                run->GetInfiltration()->SetTimeRatedT100(t100->GetValue());
-        }
-        if (row.OffersFlowResistance) {
-            if (TParameter *n = parameters->FindParameter("Flowresistance"))
-                n->SetDisplayValueAndUnit(run->GetInfiltration()->SelectFlowResistance(n->GetValue()), n->GetUnit());
-        }
-        break;
+    if (content.PassesTimeRatedT100) {
+        if (TParameter *t100 = parameters->FindParameter("TimeRatedT100"))
+            run->GetInfiltration()->SetTimeRatedT100(t100->GetValue());
     }
-    fraFieldParameters1->Display(title, FFieldParameters.get());
+    if (content.OffersFlowResistance) {
+        if (TParameter *n = parameters->FindParameter("Flowresistance"))
+            n->SetDisplayValueAndUnit(run->GetInfiltration()->SelectFlowResistance(n->GetValue()), n->GetUnit());
+    }
+    fraFieldParameters1->Display(content.Title, FFieldParameters.get());
     fraFieldParameters1->show();
     grbFieldParameters->resize(grbFieldParameters->width(), fraFieldParameters1->FHeight);
     grbFieldParameters->setTitle(" Field Parameters ");
     grbFieldParameters->show();
 
-    auto listDecision = [&](const char *name) {
-        if (TParameter *p = parameters->FindParameter(name)) {
-            p->SetCategory(pcInput);
-            p->SetActive(true);
-            FDecisionVariables->Add(p);
+    if (content.Mode != cmNone) {
+        run->SetMode(content.Mode);
+        if (content.Operation != 0) {
+            if (TParameter *p = parameters->FindParameter("Operation"))
+                p->SetValue(content.Operation);
         }
-    };
-    for (const TDecisionRow &row : DecisionRows()) {
-        if (!ItemChecked(row.Item))
-            continue;
-        run->SetMode(row.Mode);
-        for (const char *name : row.Parameters[FTraits.Module])
-            listDecision(name);
-        if (FTraits.Module != imBasin) {
-            for (const TOperationRow &operation : OperationRows()) {
-                if (operation.Item && !ItemChecked(operation.Item))
-                    continue;
-                if (TParameter *p = parameters->FindParameter("Operation"))
-                    p->SetValue(operation.Operation);
-                for (const char *name : operation.Ratios)
-                    listDecision(name);
-                if (row.Mode == cmInflowRate || row.Mode == cmDimensions) {
-                    for (const char *name : operation.DesignModeRatios)
-                        listDecision(name);
-                }
-                break;
+        for (const char *name : content.DecisionVariables) {
+            if (TParameter *p = parameters->FindParameter(name)) {
+                p->SetCategory(pcInput);
+                p->SetActive(true);
+                FDecisionVariables->Add(p);
             }
         }
-        StatusBar1->SetPanelText(1, row.StatusText);
-        break;
+        StatusBar1->SetPanelText(1, content.StatusText);
     }
     fraDecisionVariables1->Display(FDecisionVariables.get());
     fraDecisionVariables1->show();

@@ -1,5 +1,5 @@
-#ifndef IRRIKA_UI_UUNITSWITCH_H
-#define IRRIKA_UI_UUNITSWITCH_H
+#ifndef IRRIKA_SCREENS_UUNITSWITCH_H
+#define IRRIKA_SCREENS_UUNITSWITCH_H
 
 // The arithmetic of the unit menus: re-pointing a run's parameters to another unit of the
 // same quantity, the k units that the depth and time units ask for, and the furrow shape

@@ -1,5 +1,5 @@
-#ifndef IRRIKA_UI_URESULTLISTS_H
-#define IRRIKA_UI_URESULTLISTS_H
+#ifndef IRRIKA_SCREENS_URESULTLISTS_H
+#define IRRIKA_SCREENS_URESULTLISTS_H
 
 // What a successful calculation lists, by module and mode: the result names in order and
 // the box caption. Entries marked cutback-only are listed only when the
