@@ -134,7 +134,7 @@ std::string CellText(TParameter *p, TCellRule rule)
     return std::string();
 }
 
-TDataList *ColumnOf(TIrrigationRun &run, const TRunTableLayout &layout)
+std::unique_ptr<TDataList> ColumnOf(TIrrigationRun &run, const TRunTableLayout &layout)
 {
     auto column = std::make_unique<TDataList>();
     TParameters &parameters = *run.GetParameters();
@@ -156,7 +156,7 @@ TDataList *ColumnOf(TIrrigationRun &run, const TRunTableLayout &layout)
             p->SetActive(operation == kCutbackOperation);
         column->FValues.push_back(CellText(p, row.Rule));
     }
-    return column.release();
+    return column;
 }
 }  // namespace
 

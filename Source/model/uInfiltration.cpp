@@ -1,6 +1,7 @@
 #include "uInfiltration.h"
 
 #include <cmath>
+#include <memory>
 
 namespace {
 
@@ -69,28 +70,28 @@ std::optional<TInfiltrationCoefficients> TTimeRatedFamily::Compute(double t100)
 TInfiltration::TInfiltration()
 {
     for (const FlowResistanceRow &row : kFlowResistances) {
-        auto *resistance = new TFlowResistance;
+        auto resistance = std::make_unique<TFlowResistance>();
         resistance->SetValue(row.n);
         resistance->SetDescription(row.description);
-        FFlowResistances.Add(resistance);
+        FFlowResistances.Add(std::move(resistance));
     }
     for (const IntakeFamilyRow &row : kIntakeFamilies) {
-        auto *family = new TSCSIntakeFamily;
+        auto family = std::make_unique<TSCSIntakeFamily>();
         family->SetNumber(row.number);
         family->SetCoefficients({row.A, row.k, kLowerK, kUpperK, 0.0});
         family->SetDescription(row.description);
-        FSCSFamilies.Add(family);
+        FSCSFamilies.Add(std::move(family));
     }
     FCoefficients.kLower = kLowerK;
     FCoefficients.kUpper = kUpperK;
 }
 
-TIterator *TInfiltration::CreateFlowResistanceIterator()
+std::unique_ptr<TIterator> TInfiltration::CreateFlowResistanceIterator()
 {
     return FFlowResistances.CreateIterator();
 }
 
-TIterator *TInfiltration::CreateSCSFamilyIterator()
+std::unique_ptr<TIterator> TInfiltration::CreateSCSFamilyIterator()
 {
     return FSCSFamilies.CreateIterator();
 }

@@ -7,6 +7,7 @@
 
 #include "ConcreteCollections.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -67,8 +68,8 @@ public:
     TInfiltration();
 
     // Iterators over the two tables in table order; the caller frees them.
-    TIterator *CreateFlowResistanceIterator();
-    TIterator *CreateSCSFamilyIterator();
+    std::unique_ptr<TIterator> CreateFlowResistanceIterator();
+    std::unique_ptr<TIterator> CreateSCSFamilyIterator();
 
     // Selects n when a row has exactly this value; answers n in every case.
     double SelectFlowResistance(double n);

@@ -62,7 +62,7 @@ int TIrrigationDataSet::AddRun(std::unique_ptr<TIrrigationRun> run)
 {
     if (!run)
         return -1;
-    FRuns.Add(run.release());
+    FRuns.Add(std::move(run));
     return 0;
 }
 
@@ -122,7 +122,7 @@ TIrrigationRun *TIrrigationDataSet::GetLastRun()
 
 std::unique_ptr<TIterator> TIrrigationDataSet::CreateRunIterator()
 {
-    return std::unique_ptr<TIterator>(FRuns.CreateIterator());
+    return FRuns.CreateIterator();
 }
 
 int TIrrigationDataSet::DeleteRun(int position)

@@ -28,13 +28,13 @@ T *FindByName(TAssociationList &list, const std::string &name)
 
 int TParameters::AddParameter(std::unique_ptr<TParameter> parameter)
 {
-    FParameters.Add(parameter.release());
+    FParameters.Add(std::move(parameter));
     return 0;
 }
 
 int TParameters::AddArray(std::unique_ptr<TParameterArray> array)
 {
-    FArrays.Add(array.release());
+    FArrays.Add(std::move(array));
     return 0;
 }
 
@@ -51,12 +51,12 @@ TParameterArray *TParameters::FindArray(const std::string &name)
     return FindByName<TParameterArray>(FArrays, name);
 }
 
-TIterator *TParameters::CreateParameterIterator()
+std::unique_ptr<TIterator> TParameters::CreateParameterIterator()
 {
     return FParameters.CreateIterator();
 }
 
-TIterator *TParameters::CreateArrayIterator()
+std::unique_ptr<TIterator> TParameters::CreateArrayIterator()
 {
     return FArrays.CreateIterator();
 }

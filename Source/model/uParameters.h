@@ -26,8 +26,8 @@ public:
     TParameterArray *FindArray(const std::string &name);
 
     // Iterators in list order; the caller frees them.
-    TIterator *CreateParameterIterator();
-    TIterator *CreateArrayIterator();
+    std::unique_ptr<TIterator> CreateParameterIterator();
+    std::unique_ptr<TIterator> CreateArrayIterator();
 
     // Clears every parameter's active flag before a screen marks its own set-up.
     void ResetActive();

@@ -2,7 +2,7 @@
 
 int TUnits::Add(std::unique_ptr<TUnit> unit)
 {
-    FUnits.Add(unit.release());
+    FUnits.Add(std::move(unit));
     return 0;
 }
 
@@ -16,7 +16,7 @@ TUnit *TUnits::GetUnit(TUnitKind kind) const
     return nullptr;
 }
 
-TIterator *TUnits::CreateIterator()
+std::unique_ptr<TIterator> TUnits::CreateIterator()
 {
     return FUnits.CreateIterator();
 }

@@ -18,7 +18,7 @@ public:
     // The first unit of the kind, or nullptr: a second unit of a kind is never found.
     TUnit *GetUnit(TUnitKind kind) const;
     // Walks the units in table order; the caller frees the iterator.
-    TIterator *CreateIterator();
+    std::unique_ptr<TIterator> CreateIterator();
     int Count() const { return FUnits.Count(); }
 
 private:

@@ -4,6 +4,7 @@
 // The root of the domain classes, the iteration protocol and the abstract collections.
 // Positions are 1-based throughout: Lower is 1, Upper is Count (0 when empty).
 
+#include <memory>
 #include <string>
 
 class TRootObject {
@@ -16,7 +17,8 @@ public:
     virtual std::string GetDescription() const;
 };
 
-// Walk a collection: while (!it->IsDone()) { item = it->Next(); ... }, then free it.
+// Walk a collection: while (!it->IsDone()) { item = it->Next(); ... }; the iterator goes
+// with its owner.
 class TIterator : public TRootObject {
 public:
     virtual TRootObject *Next() = 0;  // the current item, then advance
@@ -37,8 +39,8 @@ public:
     virtual void Remove(TRootObject *item) = 0;
     virtual int Count() const = 0;
     virtual bool Contains(TRootObject *item) const = 0;
-    // A new iterator; the caller owns it.
-    virtual TIterator *CreateIterator() = 0;
+    // A new iterator, the caller's.
+    virtual std::unique_ptr<TIterator> CreateIterator() = 0;
     // True without constraint, else the constraint's verdict.
     virtual bool Accepts(TRootObject *item) const = 0;
     // Installs the constraint only when it accepts every item already held.

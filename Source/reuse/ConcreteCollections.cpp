@@ -28,7 +28,10 @@ void TAssociationList::Remove(TRootObject *item)
         FList.erase(found);
 }
 
-TIterator *TAssociationList::CreateIterator() { return new TIndexedCollectionIterator(this); }
+std::unique_ptr<TIterator> TAssociationList::CreateIterator()
+{
+    return std::make_unique<TIndexedCollectionIterator>(this);
+}
 
 TRootObject *TAssociationList::GetItem(int index) const
 {
@@ -69,6 +72,16 @@ TAggregationList::~TAggregationList()
     for (TRootObject *item : FList)
         delete item;  // a nil entry is skipped by delete itself
 }
+
+void TAggregationList::Add(std::unique_ptr<TRootObject> item)
+{
+    if (!Accepts(item.get()))
+        return;
+    FList.push_back(item.get());
+    item.release();
+}
+
+void TAggregationList::Add(TRootObject *item) { TAssociationList::Add(item); }
 
 void TAggregationList::Delete(int index)
 {

@@ -7,6 +7,7 @@
 
 #include "Collection.h"
 
+#include <memory>
 #include <vector>
 
 class TIndexedCollectionIterator : public TIterator {
@@ -41,7 +42,7 @@ public:
     void Remove(TRootObject *item) override;
     int Count() const override { return static_cast<int>(FList.size()); }
     bool Contains(TRootObject *item) const override { return IndexOf(item) != 0; }
-    TIterator *CreateIterator() override;
+    std::unique_ptr<TIterator> CreateIterator() override;
     int Lower() const override { return 1; }
     int Upper() const override { return Lower() + Count() - 1; }
     TRootObject *GetItem(int index) const override;
@@ -58,8 +59,14 @@ class TAggregationList : public TAssociationList {
 public:
     TAggregationList() = default;
     ~TAggregationList() override;
+    // Takes the item over when it is accepted; a refused one is freed with the pointer.
+    void Add(std::unique_ptr<TRootObject> item);
     // Frees the deleted item.
     void Delete(int index) override;
+
+private:
+    // Ownership comes in only as a unique_ptr; the collection's raw Add is closed here.
+    void Add(TRootObject *item) override;
 };
 
 #endif

@@ -27,19 +27,9 @@ TfraResults::TfraResults(QWidget *parent) : TParameterFrame(kBase, kStep, parent
     Clear();
 }
 
-QLabel *TfraResults::CaptionLabel(int r) const
-{
-    return r >= 1 && r <= RowCount() ? FRows[static_cast<std::size_t>(r - 1)].Caption : nullptr;
-}
-
 QLabel *TfraResults::ValueLabel(int r) const
 {
     return r >= 1 && r <= RowCount() ? static_cast<QLabel *>(FRows[static_cast<std::size_t>(r - 1)].Value) : nullptr;
-}
-
-QLabel *TfraResults::UnitLabel(int r) const
-{
-    return r >= 1 && r <= RowCount() ? FRows[static_cast<std::size_t>(r - 1)].Unit : nullptr;
 }
 
 void TfraResults::ShowValue(int row, TParameter *parameter)

@@ -14,8 +14,6 @@ public:
     void Display(TAssociationList *List) { DisplayList(List); }
     // Row r's value label (1-based).
     QLabel *ValueLabel(int r) const;
-    QLabel *CaptionLabel(int r) const;
-    QLabel *UnitLabel(int r) const;
 
 protected:
     void ShowValue(int row, TParameter *parameter) override;

@@ -30,6 +30,16 @@ void TParameterFrame::Clear()
     }
 }
 
+QLabel *TParameterFrame::CaptionLabel(int r) const
+{
+    return r >= 1 && r <= RowCount() ? FRows[static_cast<std::size_t>(r - 1)].Caption : nullptr;
+}
+
+QLabel *TParameterFrame::UnitLabel(int r) const
+{
+    return r >= 1 && r <= RowCount() ? FRows[static_cast<std::size_t>(r - 1)].Unit : nullptr;
+}
+
 void TParameterFrame::DisplayList(TAssociationList *List)
 {
     Clear();

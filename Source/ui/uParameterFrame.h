@@ -22,6 +22,10 @@ public:
     // Empties and hides every label and value; edits are enabled again.
     void Clear();
     int RowCount() const { return static_cast<int>(FRows.size()); }
+    // Row r's caption and unit labels (1-based), whatever the designer named them; nullptr
+    // outside the rows.
+    QLabel *CaptionLabel(int r) const;
+    QLabel *UnitLabel(int r) const;
 
 protected:
     struct TRow {

@@ -59,7 +59,7 @@ TEST(TIrrikaGridObject, BorderColumnsCarryOperationThenModeAndNilItemsLeaveAnEmp
     object.SetRowHeaders(4, &captions, &units);
     TAggregationList lists;
     lists.Add(MakeColumn(1, 3, 2, 4, 5));
-    lists.Add(nullptr);
+    lists.Add(std::unique_ptr<TRootObject>());
     lists.Add(MakeColumn(7, 4, 1, 4, 5));
     object.AddDataColumns(&lists);
 

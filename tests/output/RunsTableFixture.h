@@ -9,6 +9,7 @@
 #include "TStringGrid.h"
 #include "uGridObject.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -35,9 +36,9 @@ inline Headers BasinHeaders()
 }
 
 // A run column with one value per data row; operation 0 is a basin column.
-inline TDataList *MakeColumn(int run, int mode, int operation, int firstDataRow, int rows)
+inline std::unique_ptr<TDataList> MakeColumn(int run, int mode, int operation, int firstDataRow, int rows)
 {
-    auto *list = new TDataList;
+    auto list = std::make_unique<TDataList>();
     list->SetRunNumber(run);
     list->SetMode(mode);
     list->SetOperation(operation);

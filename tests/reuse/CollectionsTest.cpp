@@ -136,16 +136,16 @@ TEST(Collections, OwningListFreesWhatItHoldsAndHandsBackRemoved)
     Item *removed = new Item(&freed);
     {
         TAggregationList list;
-        list.Add(new Item(&freed));
-        list.Add(removed);
-        list.Add(new Item(&freed));
-        list.Add(nullptr);  // a nil entry is skipped on destruction
+        list.Add(std::make_unique<Item>(&freed));
+        list.Add(std::unique_ptr<Item>(removed));
+        list.Add(std::make_unique<Item>(&freed));
+        list.Add(std::unique_ptr<Item>());  // a nil entry is skipped on destruction
         list.Delete(1);
         EXPECT_EQ(freed, 1);
         list.Remove(removed);
         EXPECT_EQ(freed, 1);
         Item kept;
-        list.Add(new Item(&freed));
+        list.Add(std::make_unique<Item>(&freed));
         TRootObject *overwritten = list.GetItem(1);
         list.SetItem(1, new Item(&freed));  // overwrites without freeing: the old item is the caller's
         EXPECT_EQ(freed, 1);

@@ -240,9 +240,8 @@ std::vector<std::string> InputRows(const TInputFrame &frame)
         QLineEdit *edit = frame.Edit(r);
         if (edit->isHidden())
             continue;
-        auto *caption = frame.findChild<QLabel *>(QString("Label%1").arg(r <= 13 ? 2 * r - 1 : 28 + 2 * (r - 14)));
-        auto *unit = frame.findChild<QLabel *>(QString("Label%1").arg(r <= 13 ? 2 * r : 29 + 2 * (r - 14)));
-        rows.push_back(caption->text().toStdString() + "=" + edit->text().toStdString() + unit->text().toStdString());
+        rows.push_back(frame.CaptionLabel(r)->text().toStdString() + "=" + edit->text().toStdString() +
+                       frame.UnitLabel(r)->text().toStdString());
     }
     return rows;
 }
