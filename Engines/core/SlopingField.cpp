@@ -17,6 +17,13 @@ namespace {
 // finite-volume computations of the inlet's drying on borders and furrows.
 const double kDepletionScale = 0.4;
 
+// After a cutoff the draining wave of a steep field piles its water towards the front; on a
+// near-level one the depth gradient drives the flow over a length y / S0 as long as the wetted
+// field, and the water stays back from the front as in a draining basin. The front's share of
+// the wave falls with lambda = mean depth / (S0 x_f) as 1 / (1 + kNearLevel lambda); the
+// factor comes from zero-inertia finite-volume computations of early-cutoff borders.
+const double kNearLevel = 4.0;
+
 // Flow area and depth of a flow along the field from the kinematic rating Q = alpha A^m and
 // the power law A ~ y^sigma2 through the inlet flow (exact for sheets and power-law
 // sections), and the zero-inertia front's storage deficit.
@@ -158,8 +165,10 @@ Trajectory slopingAdvanceAfterCutoff(const SlopingField &f, const Trajectory &ru
         const double volume = applied - infiltratedAlong(f.z, tr, now);
         if (!(volume > 0.0)) return 0.0;
         // The wave's area at the front, m / (m - 1) times its mean (the mean itself where the
-        // rating has no such wave).
-        const double frontArea = (m > 1.0 ? m / (m - 1.0) : 1.0) * volume / xf;
+        // rating has no such wave), less on a near-level field.
+        const double lambda = fa.depth(volume / xf) / (f.slope * xf);
+        const double frontArea =
+            (m > 1.0 ? m / (m - 1.0) : 1.0) / (1.0 + kNearLevel * lambda) * volume / xf;
         // Never faster than the front with the inflow running.
         return std::min(running.speed(xf), fa.rating.alpha * std::pow(frontArea, m - 1.0));
     };
