@@ -4,70 +4,17 @@
 // engine accepts a field whose reference front stops short (or refuses one that reaches the
 // end), and how often the advance time or the least depth is off by more than 10 % (5 mm).
 //   build/bin/irrika_reference_sample [fields per engine] [seed]
+#include "ComparedField.h"
 #include "EngineLibrary.h"
 #include "ExecutableFolder.h"
-#include "ZeroInertia.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <random>
 
 namespace {
-
-struct SampledField {
-    bool furrow;
-    double length, slope, manningN, flow, width, a, k, f0;  // flow l/s per metre or per furrow
-};
-
-TIrrikaInfoRecord evaluation(const SampledField &f, double cutoff)
-{
-    TIrrikaInfoRecord r;
-    std::memset(&r, 0, sizeof r);
-    r.Mode = 4;
-    r.Operation = 1;
-    r.InfiltrationOption = 2;
-    r.FlowResistance = f.manningN;
-    r.Length = f.length;
-    r.CutoffTime = cutoff;
-    r.KostiakovA = f.a;
-    r.KostiakovK = f.k / 1000;
-    r.KostiakovFo = f.f0 / 1000;
-    r.RequiredDepth = 0.075;
-    r.Slope = f.slope;
-    r.CutBackRatio = 1;
-    if (!f.furrow) {
-        r.FlowRate = f.flow * f.width * 0.06;
-        r.Width = f.width;
-        r.LengthWidthRatio = f.length / f.width;
-    } else {
-        r.FlowRate = f.flow * 0.06;
-        r.Spacing = f.width;
-        r.Geometry = 1;
-        r.CrossSection = 1;
-        r.SideSlope = 1.5;
-        r.MaxDepth = 0.2;
-        r.MaxVelocity = 15;
-    }
-    return r;
-}
-
-reference::Field referenceField(const SampledField &f, double cutoff)
-{
-    reference::Field r;
-    r.length = f.length;
-    r.slope = f.slope;
-    r.manningN = f.manningN;
-    r.cutoff = cutoff;
-    r.closedEnd = false;
-    const double perMetre = f.furrow ? f.width : 1.0;
-    r.intake = {f.a, f.k / 1000 * perMetre, f.f0 / 1000 * perMetre};
-    r.inflow = f.flow * 0.06;
-    if (f.furrow) r.channel = {false, 0.0, 1.5};
-    return r;
-}
 
 struct Tally {
     int fields = 0, falseAccepts = 0, falseRefusals = 0, bothReach = 0, advanceOff = 0, leastOff = 0;
@@ -79,26 +26,27 @@ void sample(const EngineLibrary &engine, bool furrow, int count, std::mt19937 &r
     auto logUniform = [&](double a, double b) { return std::exp(uniform(std::log(a), std::log(b))); };
     for (int drawn = 0; tally.fields < count && drawn < 50 * count; ++drawn) {
         // Borders from near-level and rough to steep; furrows of a triangular section.
-        SampledField f{};
-        f.furrow = furrow;
+        ComparedField f{"sampled", furrow ? Kind::Furrow : Kind::Border, 0, 0, 0, 0, 0, 0, 0, 0, 3000};
         f.length = furrow ? uniform(150, 400) : uniform(100, 400);
         f.slope = furrow ? logUniform(0.001, 0.01) : logUniform(0.0003, 0.005);
         f.manningN = furrow ? 0.04 : uniform(0.1, 0.25);
         f.flow = furrow ? uniform(0.6, 2.0) : uniform(1.5, 5);
         f.width = furrow ? uniform(0.75, 1.0) : 15;
+        if (furrow) f.sideSlope = 1.5;
         f.a = uniform(0.35, 0.6);
         f.k = uniform(2, 9);
         f.f0 = uniform(0.02, 0.2);
-        const TIrrikaInfoRecord running = engine.call(evaluation(f, 3000));
+        const TIrrikaInfoRecord running = engine.call(engineRecord(f));
         if (running.ErrorCode != 0 || running.AdvanceTime < 20 || running.AdvanceTime > 400) continue;
-        const double share = uniform(0.4, 0.85), cutoff = share * running.AdvanceTime;
-        const TIrrikaInfoRecord o = engine.call(evaluation(f, cutoff));
-        const reference::Result ref = reference::simulate(referenceField(f, cutoff), reference::Grid{200});
+        const double share = uniform(0.4, 0.85);
+        f.cutoff = share * running.AdvanceTime;
+        const TIrrikaInfoRecord o = engine.call(engineRecord(f));
+        const reference::Result ref = reference::simulate(referenceField(f), reference::Grid{200});
         ++tally.fields;
 
         const bool accepted = o.ErrorCode == 0;
         const double perMetre = furrow ? f.width : 1.0;
-        double refLeast = *std::min_element(ref.infiltrated.begin(), ref.infiltrated.end()) * 1000 / perMetre;
+        const double refLeast = *std::min_element(ref.infiltrated.begin(), ref.infiltrated.end()) * 1000 / perMetre;
         const char *verdict = "";
         if (accepted && !ref.reachedEnd) {
             ++tally.falseAccepts;
@@ -118,7 +66,7 @@ void sample(const EngineLibrary &engine, bool furrow, int count, std::mt19937 &r
         std::printf("%-6s L %5.1f S %.5f n %.3f q %4.2f a %.3f k %4.2f f0 %.3f cutoff %5.1f (%.2f of %5.1f)"
                     " | engine %2d %6.1f %5.1f | reference %5.1f m %6.1f %5.1f  %s\n",
                     furrow ? "furrow" : "border", f.length, f.slope, f.manningN, f.flow, f.a, f.k, f.f0,
-                    cutoff, share, running.AdvanceTime, o.ErrorCode, accepted ? o.AdvanceTime : -1.0,
+                    f.cutoff, share, running.AdvanceTime, o.ErrorCode, accepted ? o.AdvanceTime : -1.0,
                     accepted ? o.MinInfDepth * 1000 : -1.0, ref.frontReach(),
                     ref.reachedEnd ? ref.advanceAt(f.length) : -1.0, ref.reachedEnd ? refLeast : -1.0, verdict);
         std::fflush(stdout);
@@ -136,9 +84,9 @@ int main(int argc, char **argv)
                 "reference reach, t L, least mm");
     int failures = 0;
     for (const bool furrow : {false, true}) {
-        EngineLibrary engine(furrow ? "Rillox" : "Striva", folder);
+        EngineLibrary engine(library(furrow ? Kind::Furrow : Kind::Border), folder);
         if (!engine.loaded()) {
-            std::printf("%s not found in %s\n", furrow ? "libRillox.so" : "libStriva.so", folder.c_str());
+            std::printf("lib%s.so not found in %s\n", library(furrow ? Kind::Furrow : Kind::Border), folder.c_str());
             ++failures;
             continue;
         }

@@ -3,8 +3,8 @@
 // within 10 %, the least infiltrated depth within 10 % (or 5 mm), and a refusal only where the
 // reference's front stops short too.
 
+#include "ComparedField.h"
 #include "EngineLibrary.h"
-#include "ZeroInertia.h"
 
 #include <gtest/gtest.h>
 
@@ -15,19 +15,6 @@
 #include <string>
 
 namespace {
-
-enum class Kind { Basin, Border, Furrow };
-
-struct ComparedField {
-    const char *name;
-    Kind kind;
-    double length, slope, manningN;
-    double flow;      // l/s per metre of width (basin, border) or per furrow
-    double width;     // basin or border width, furrow spacing (m)
-    double a, k, f0;  // k in mm/min^a, f0 in mm/min: depths, over the spacing for furrows
-    double cutoff;    // min
-    double sideSlope = 0, bedWidth = 0;  // furrows: a triangle without bed width
-};
 
 // Measured cases of the issue first, then fields around them; soils and roughness are the
 // shipped defaults unless a field says otherwise.
@@ -52,74 +39,6 @@ const ComparedField kFields[] = {
     {"basin 200 m, rough, cutoff at 0.55", Kind::Basin, 200, 0, 0.20, 5.0, 50, 0.5, 1.2, 0, 48.6},
     {"furrow 400 m, short cutoff", Kind::Furrow, 400, 0.003, 0.04, 1.2, 0.75, 0.5, 2.0, 0.1, 130, 1.5},
 };
-
-const char *library(Kind kind)
-{
-    return kind == Kind::Basin ? "Pondix" : kind == Kind::Border ? "Striva" : "Rillox";
-}
-
-// The engine's record for an evaluation (mode 4), in the units its binding sends.
-TIrrikaInfoRecord engineRecord(const ComparedField &f)
-{
-    TIrrikaInfoRecord r;
-    std::memset(&r, 0, sizeof r);
-    r.Mode = 4;
-    r.FlowResistance = f.manningN;
-    r.Length = f.length;
-    r.CutoffTime = f.cutoff;
-    r.KostiakovA = f.a;
-    if (f.kind == Kind::Basin) {
-        r.KostiakovK = f.k / std::pow(60.0, f.a);
-        r.RequiredDepth = 80;
-        r.FlowRate = f.flow * f.width;
-        r.Width = f.width;
-        r.LengthWidthRatio = 1.5;
-        return r;
-    }
-    r.Operation = 1;
-    r.InfiltrationOption = 2;
-    r.KostiakovK = f.k / 1000;
-    r.KostiakovFo = f.f0 / 1000;
-    r.RequiredDepth = 0.075;
-    r.Slope = f.slope;
-    r.AdvanceRatio = 0.33;
-    r.CutBackRatio = 1;
-    if (f.kind == Kind::Border) {
-        r.FlowRate = f.flow * f.width * 0.06;
-        r.Width = f.width;
-        r.LengthWidthRatio = f.length / f.width;
-    } else {
-        r.FlowRate = f.flow * 0.06;
-        r.Spacing = f.width;
-        r.Geometry = 1;
-        r.CrossSection = f.bedWidth > 0 ? 3 : 1;
-        r.SideSlope = f.sideSlope;
-        r.BedWidth = f.bedWidth;
-        r.MaxDepth = 0.2;
-        r.MaxVelocity = 15;
-    }
-    return r;
-}
-
-// The same field for the reference: a strip of unit width, or one furrow.
-reference::Field referenceField(const ComparedField &f)
-{
-    reference::Field r;
-    r.length = f.length;
-    r.slope = f.slope;
-    r.manningN = f.manningN;
-    r.cutoff = f.cutoff;
-    r.closedEnd = f.kind == Kind::Basin;
-    const double perMetre = f.kind == Kind::Furrow ? f.width : 1.0;
-    r.intake = {f.a, f.k / 1000 * perMetre, f.f0 / 1000 * perMetre};
-    if (f.kind == Kind::Furrow) {
-        r.channel = {false, f.bedWidth, f.sideSlope};
-        r.inflow = f.flow * 0.06;
-    } else {
-        r.inflow = f.flow * 0.06;
-    }
-    return r;
-}
 
 // Time at x from the engine's advance profile (rows at i L / last), between two rows along
 // the local power law t ~ x^p.
