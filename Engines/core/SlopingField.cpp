@@ -19,10 +19,11 @@ const double kDepletionScale = 0.4;
 
 // After a cutoff the draining wave of a steep field piles its water towards the front; on a
 // near-level one the depth gradient drives the flow over a length y / S0 as long as the wetted
-// field, and the water stays back from the front as in a draining basin. The front's share of
-// the wave falls with lambda = mean depth / (S0 x_f) as 1 / (1 + kNearLevel lambda); the
-// factor comes from zero-inertia finite-volume computations of early-cutoff borders.
-const double kNearLevel = 4.0;
+// field, the surface stays nearly flat as in a draining basin, and the flow reaching the front
+// has to wet fresh ground over that length. How steep the field counts is
+// 1 / (1 + kNearLevel lambda), lambda = mean depth / (S0 x_f); the factor comes from
+// zero-inertia finite-volume computations of early-cutoff borders.
+const double kNearLevel = 8.0;
 
 // Flow area and depth of a flow along the field from the kinematic rating Q = alpha A^m and
 // the power law A ~ y^sigma2 through the inlet flow (exact for sheets and power-law
@@ -66,6 +67,32 @@ FlowAreas flowAreas(const SlopingField &f, double inletDepth)
         },
         0.0, 1.0) / s2;
     return fa;
+}
+
+// What the running front takes in behind itself per metre it advances, over the area its flow
+// carries: the flow at the front Q_f = u (A_f + Z_zone) when it passes each station at speed
+// u, so Z_zone = Q_f / u - A_f (m3/m), the intake of the fresh ground it has to wet.
+std::vector<double> frontZoneIntake(const SlopingField &f, const FlowAreas &fa, const Trajectory &running)
+{
+    std::vector<double> zone(running.x.size(), 0.0), beyond;
+    for (std::size_t i = 1; i < running.x.size(); ++i) {
+        infiltratedAlong(f.z, running, running.t[i], &beyond);
+        const double flow = f.inflow - beyond[0];
+        if (flow > 0.0) zone[i] = std::max(0.0, flow / running.speed(running.x[i]) - fa.area(flow));
+    }
+    if (zone.size() > 1) zone[0] = zone[1];
+    return zone;
+}
+
+// A station value at x, linear between stations, the last one beyond them.
+double atStation(const Trajectory &tr, const std::vector<double> &values, double x)
+{
+    const std::size_t n = tr.x.size();
+    if (x >= tr.x[n - 1]) return values[n - 1];
+    if (x <= tr.x[0]) return values[0];
+    const std::size_t i = std::size_t(std::upper_bound(tr.x.begin(), tr.x.end(), x) - tr.x.begin());
+    const double w = (x - tr.x[i - 1]) / (tr.x[i] - tr.x[i - 1]);
+    return values[i - 1] + w * (values[i] - values[i - 1]);
 }
 
 // Intake rate upstream of x at the time infiltratedAlong filled beyond for.
@@ -155,22 +182,26 @@ Trajectory slopingAdvanceAfterCutoff(const SlopingField &f, const Trajectory &ru
     auto inlet = inletFlow(f, f.inflow);
     if (!inlet) return Trajectory{};
     const FlowAreas fa = flowAreas(f, inlet->depth);
-    // From cutoff on the front is fed by the draining wave: it carries the area
-    // m V / ((m - 1) x_f) of a wave A ~ x^(1/(m-1)) holding the water still on the surface.
-    // Right after cutoff that is more than the running front carries, so the front goes on as
-    // it did until the drainage catches up with it; then it slows as the water drains.
+    // From cutoff on the front is fed by the draining wave: on a steep field it carries the
+    // area m V / ((m - 1) x_f) of a wave A ~ x^(1/(m-1)) holding the water still on the
+    // surface; on a near-level one the mean area V / x_f, and its flow wets fresh ground as
+    // the running front's did. Right after cutoff that is more than the running front carries,
+    // so the front goes on as it did until the drainage catches up with it; then it slows as
+    // the water drains.
     Trajectory tr = running.until(cutoff);
     const double applied = f.inflow * cutoff, m = fa.rating.m;
+    const double piled = m > 1.0 ? m / (m - 1.0) : 1.0;  // the wave's front area over its mean
+    const std::vector<double> zone = frontZoneIntake(f, fa, running);
     auto speed = [&](double xf, double now) {
         const double volume = applied - infiltratedAlong(f.z, tr, now);
         if (!(volume > 0.0)) return 0.0;
-        // The wave's area at the front, m / (m - 1) times its mean (the mean itself where the
-        // rating has no such wave), less on a near-level field.
         const double lambda = fa.depth(volume / xf) / (f.slope * xf);
-        const double frontArea =
-            (m > 1.0 ? m / (m - 1.0) : 1.0) / (1.0 + kNearLevel * lambda) * volume / xf;
+        const double steep = 1.0 / (1.0 + kNearLevel * lambda);
+        const double frontArea = (1.0 + (piled - 1.0) * steep) * volume / xf;
+        const double frontFlow = fa.rating.alpha * std::pow(frontArea, m);
         // Never faster than the front with the inflow running.
-        return std::min(running.speed(xf), fa.rating.alpha * std::pow(frontArea, m - 1.0));
+        return std::min(running.speed(xf),
+                        frontFlow / (frontArea + (1.0 - steep) * atStation(running, zone, xf)));
     };
     tr.reachesEnd = advanceBySpeed(tr, running.x, speed);
     return tr;

@@ -9,11 +9,12 @@
 // the intake upstream, less the zero-inertia front, where the depth falls from normal to nought
 // over a length of the order of the normal depth over the slope.
 //
-// After a cutoff before the front reaches the end the front is fed by the draining wave, whose
-// area grows towards the front as A ~ x^(1/(m-1)) for the rating Q = alpha A^m: the front
-// carries the area m V / ((m - 1) x_f), V the water still on the surface, less on a near-level
-// field, at speed alpha A^(m-1), never faster than with the inflow running. It stops where
-// that is gone.
+// After a cutoff before the front reaches the end the front is fed by the draining wave. On a
+// steep field its area grows towards the front as A ~ x^(1/(m-1)) for the rating
+// Q = alpha A^m, and the front carries m V / ((m - 1) x_f), V the water still on the surface;
+// on a near-level one the surface stays nearly flat, the front carries about V / x_f, and its
+// flow has to wet the fresh ground ahead as the running front's did. Never faster than with
+// the inflow running; it stops where the water is gone.
 //
 // The inflow may be cut back when the front reaches the end. Recession by kinematic-wave
 // characteristics; the inlet itself drains over a depletion time (see runSlopingField).

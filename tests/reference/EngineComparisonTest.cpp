@@ -34,6 +34,7 @@ const ComparedField kFields[] = {
     // furrow with a short cutoff.
     {"border 209 m, S 0.00051, n 0.244, stops short", Kind::Border, 209, 0.00051, 0.244, 3.95, 22, 0.409, 8.136, 0.079, 55.2},
     {"border 400 m, S 0.001, stops short", Kind::Border, 400, 0.001, 0.15, 2.0, 10, 0.534, 1.24, 0.19, 150},
+    {"border 156 m, S 0.00061, n 0.165, stops short", Kind::Border, 155.7, 0.00061, 0.165, 3.08, 17.8, 0.509, 7.332, 0.141, 71},
     {"basin 150 m, smooth, cutoff at half", Kind::Basin, 150, 0, 0.04, 3.0, 50, 0.5, 1.5, 0, 21.0},
     {"basin 80 m, cutoff at half", Kind::Basin, 80, 0, 0.10, 2.0, 50, 0.6, 1.5, 0, 18.7},
     {"basin 200 m, rough, cutoff at 0.55", Kind::Basin, 200, 0, 0.20, 5.0, 50, 0.5, 1.2, 0, 48.6},
