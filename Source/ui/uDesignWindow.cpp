@@ -203,8 +203,11 @@ void TfrmDesignWindow::BuildScreen()
         box->installEventFilter(this);
     StatusBar1->installEventFilter(this);
     for (TInputFrame *frame : std::initializer_list<TInputFrame *>{fraFieldParameters1, fraDecisionVariables1})
-        for (int r = 1; r <= frame->EditCount(); ++r)
-            frame->Edit(r)->installEventFilter(this);
+        for (int r = 1; r <= frame->EditCount(); ++r) {
+            QLineEdit *edit = frame->Edit(r);
+            edit->installEventFilter(this);
+            connect(edit, &QLineEdit::textEdited, this, [this, edit] { EditTyped(edit); });
+        }
 }
 
 void TfrmDesignWindow::BuildMenus()

@@ -326,6 +326,8 @@ private:
     // Keys go to the focused control: when a step has hidden it, the window takes the focus.
     void KeepFocusVisible();
     bool EditEvent(QLineEdit *edit, QEvent *event);
+    // The user types into the focused edit after its text was taken or taken back.
+    void EditTyped(QLineEdit *edit);
     bool IsInputEdit(const QObject *object) const;
     void ShowRangeWarning(TParameter *parameter);
 

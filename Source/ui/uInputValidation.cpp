@@ -100,6 +100,18 @@ void TfrmDesignWindow::fraDecisionVariables1Edit1Enter(QLineEdit *Sender)
     StatusBar1->SetPanelText(0, row > 0 && HasInfoTable(row) ? "F1 Help   F2 Calculate" : "F2 Calculate");
 }
 
+// The focus stays in an edit whose text F2 took (and the engine refused) or Esc took back:
+// what the user types there next is not yet in the run, so the next F2, or leaving the
+// edit, must take it as after entering the edit. textEdited comes from the user alone, not
+// from the window setting a text.
+void TfrmDesignWindow::EditTyped(QLineEdit *edit)
+{
+    if (FEditing || edit != FocusedEdit())
+        return;
+    FEnteredEdit = edit;
+    FEditing = true;
+}
+
 void TfrmDesignWindow::fraDecisionVariables1Edit1Exit(QLineEdit *Sender)
 {
     // Kept here: a dialog shown below lets the focus settle on the next edit meanwhile.
@@ -114,6 +126,8 @@ void TfrmDesignWindow::fraDecisionVariables1Edit1Exit(QLineEdit *Sender)
         StrToFloat(Sender->text().toStdString());
         if (ValidateInputs()) {
             FEditing = false;
+            // The run holds this text now: Esc after typing on takes the edit back to it.
+            FEditText = Sender->text().toStdString();
         } else if (Sender->text().toStdString() != entered) {
             restore();
         }

@@ -11,6 +11,7 @@
 #include "TStatusBar.h"
 #include "uIrrigationDataSet.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -231,6 +232,46 @@ TEST_F(UiFixture, AFailedCalculationKeepsTheInputScreen)
     EXPECT_TRUE(w.fraDecisionVariables1->Edit(1)->isEnabled());
     EXPECT_FALSE(Run().Calculated());
     EXPECT_EQ(w.Results()->Count(), listed);
+}
+
+// The engine refuses a run and the focus stays in the edit the user typed into: what is typed
+// there next is what the next F2 calculates with, and Esc takes the edit back to what the run
+// holds, not to an older text.
+TEST_F(UiFixture, AValueTypedAfterARefusedCalculationIsTheOneTheNextF2Takes)
+{
+    struct Case {
+        TIrrigationModule module;
+        int row;  // the cutoff time's decision row in mode 4
+        const char *accepted;
+    };
+    const Case cases[] = {{imBasin, 4, "60"}, {imBorder, 4, "480"}, {imFurrow, 3, "600"}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(int(c.module));
+        TfrmDesignWindow &w = Open(c.module);
+        ClickMenu(w, {"mniCalculation", "mniN4Mindepth"});
+        QLineEdit *cutoff = w.fraDecisionVariables1->Edit(c.row);
+        // Ten minutes bring no front to the end of the shipped fields.
+        TypeInto(*cutoff, "10");
+        std::size_t shown = errors.Showings().size();
+        PressKey(w, Qt::Key_F2);
+        ASSERT_EQ(errors.Showings().size(), shown + 1);
+        ASSERT_TRUE(w.grbResults->isHidden());
+        ASSERT_EQ(Parameter("CutoffTime").GetValue(), 10);
+        ASSERT_EQ(QApplication::focusWidget(), cutoff);
+
+        TypeInto(*cutoff, "300");
+        PressKey(w, Qt::Key_Escape);
+        EXPECT_EQ(cutoff->text(), "10");
+        EXPECT_EQ(Parameter("CutoffTime").GetValue(), 10);
+
+        TypeInto(*cutoff, c.accepted);
+        shown = errors.Showings().size();
+        PressKey(w, Qt::Key_F2);
+        EXPECT_EQ(errors.Showings().size(), shown);
+        EXPECT_FALSE(w.grbResults->isHidden());
+        EXPECT_EQ(Parameter("CutoffTime").GetValue(), std::stod(c.accepted));
+        EXPECT_TRUE(Run().Calculated());
+    }
 }
 
 TEST_F(UiFixture, F3ShowsTheChartsOfTheLastCalculationAndEscReturns)
