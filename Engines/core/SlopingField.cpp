@@ -95,15 +95,11 @@ double atStation(const Trajectory &tr, const std::vector<double> &values, double
     return values[i - 1] + w * (values[i] - values[i - 1]);
 }
 
-// Intake rate upstream of x at the time infiltratedAlong filled beyond for.
+// Intake rate upstream of x at the time infiltratedAlong filled beyond for (nothing lies
+// beyond the last station).
 double intakeUpstream(const Trajectory &tr, const std::vector<double> &beyond, double x)
 {
-    if (x <= 0.0) return 0.0;
-    const std::size_t n = tr.x.size();
-    if (x >= tr.x[n - 1]) return beyond[0];
-    const std::size_t i = std::size_t(std::lower_bound(tr.x.begin(), tr.x.end(), x) - tr.x.begin());
-    const double w = (x - tr.x[i - 1]) / (tr.x[i] - tr.x[i - 1]);
-    return beyond[0] - (beyond[i - 1] + w * (beyond[i] - beyond[i - 1]));
+    return beyond[0] - atStation(tr, beyond, x);
 }
 
 struct CharacteristicEnd {
