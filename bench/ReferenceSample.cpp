@@ -45,8 +45,7 @@ void sample(const EngineLibrary &engine, bool furrow, int count, std::mt19937 &r
         ++tally.fields;
 
         const bool accepted = o.ErrorCode == 0;
-        const double perMetre = furrow ? f.width : 1.0;
-        const double refLeast = *std::min_element(ref.infiltrated.begin(), ref.infiltrated.end()) * 1000 / perMetre;
+        const double refLeast = referenceLeastDepth(f, ref);
         const char *verdict = "";
         if (accepted && !ref.reachedEnd) {
             ++tally.falseAccepts;

@@ -7,6 +7,7 @@
 #include "IrrikaInfoRecord.h"
 #include "ZeroInertia.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -86,6 +87,18 @@ inline reference::Field referenceField(const ComparedField &f)
     r.inflow = f.flow * 0.06;
     if (f.kind == Kind::Furrow) r.channel = {false, f.bedWidth, f.sideSlope};
     return r;
+}
+
+// Depth (mm) of a volume per metre of the reference's strip or furrow.
+inline double referenceDepth(const ComparedField &f, double volumePerMetre)
+{
+    return volumePerMetre * 1000 / (f.kind == Kind::Furrow ? f.width : 1.0);
+}
+
+// The least infiltrated depth (mm) of the reference's cells.
+inline double referenceLeastDepth(const ComparedField &f, const reference::Result &ref)
+{
+    return referenceDepth(f, *std::min_element(ref.infiltrated.begin(), ref.infiltrated.end()));
 }
 
 #endif

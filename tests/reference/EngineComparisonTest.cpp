@@ -87,7 +87,7 @@ TEST(EngineComparison, EnginesFollowTheZeroInertiaReference)
         const double depthWidth = f.kind == Kind::Furrow ? f.width : 1.0;
         const double area = f.length * depthWidth;
         const double refRunoff = ref.runoff / area * 1000, engRunoff = o.SurfaceRunoff * 1000;
-        const double refInlet = ref.infiltratedAt(0) / depthWidth * 1000;
+        const double refInlet = referenceDepth(f, ref.infiltratedAt(0));
         const double engInlet = o.InfiltrationProfile[0] * toMillimetres;
         double refTimes[4], engTimes[4];
         for (int i = 0; i < 4; ++i) {
@@ -95,10 +95,8 @@ TEST(EngineComparison, EnginesFollowTheZeroInertiaReference)
             engTimes[i] = profileTime(o, last, shares[i]);
         }
         // The least and the far end's infiltrated depth (the reference's at its cell centres).
-        double refLeast = ref.infiltrated.front();
-        for (double v : ref.infiltrated) refLeast = std::min(refLeast, v);
-        refLeast *= 1000 / depthWidth;
-        const double refEnd = ref.infiltrated.back() / depthWidth * 1000;
+        const double refLeast = referenceLeastDepth(f, ref);
+        const double refEnd = referenceDepth(f, ref.infiltrated.back());
         const double engLeast = o.MinInfDepth * toMillimetres, engEnd = o.InfiltrationProfile[last] * toMillimetres;
         std::printf("%-46s %-9s %8.1f %8.1f %8.1f %8.1f %8.1f %8.1f %8.1f %8.1f\n", f.name, "reference",
                     refTimes[0], refTimes[1], refTimes[2], refTimes[3], refRunoff, refInlet, refLeast, refEnd);
