@@ -2,7 +2,8 @@
 // fields: the cutoff falls at 0.4 .. 0.85 of the advance time with the inflow running. Per field
 // the engine's and the reference's advance time and least infiltrated depth, then how often the
 // engine accepts a field whose reference front stops short (or refuses one that reaches the
-// end), and how often the advance time or the least depth is off by more than 10 % (5 mm).
+// end), and how often the advance time or the least depth is off by more than 10 % (5 mm) or
+// the runoff by more than 10 % (2.5 % of the applied depth).
 //   build/bin/irrika_reference_sample [fields per engine] [seed]
 #include "ComparedField.h"
 #include "EngineLibrary.h"
@@ -18,6 +19,7 @@ namespace {
 
 struct Tally {
     int fields = 0, falseAccepts = 0, falseRefusals = 0, bothReach = 0, advanceOff = 0, leastOff = 0;
+    int runoffOff = 0;
 };
 
 void sample(const EngineLibrary &engine, bool furrow, int count, std::mt19937 &random, Tally &tally)
@@ -58,9 +60,13 @@ void sample(const EngineLibrary &engine, bool furrow, int count, std::mt19937 &r
             const double refAdvance = ref.advanceAt(f.length), least = o.MinInfDepth * 1000;
             const bool advanceOff = std::fabs(o.AdvanceTime - refAdvance) > 0.1 * refAdvance;
             const bool leastOff = std::fabs(least - refLeast) > std::max(0.1 * refLeast, 5.0);
+            const double runoff = o.SurfaceRunoff * 1000, refRunoff = referenceDepth(f, ref.runoff / f.length);
+            const double applied = referenceDepth(f, ref.applied / f.length);
+            const bool runoffOff = std::fabs(runoff - refRunoff) > std::max(0.1 * refRunoff, 0.025 * applied);
             tally.advanceOff += advanceOff;
             tally.leastOff += leastOff;
-            verdict = advanceOff ? "advance time off" : leastOff ? "least depth off" : "";
+            tally.runoffOff += runoffOff;
+            verdict = advanceOff ? "advance time off" : leastOff ? "least depth off" : runoffOff ? "runoff off" : "";
         }
         std::printf("%-6s L %5.1f S %.5f n %.3f q %4.2f a %.3f k %4.2f f0 %.3f cutoff %5.1f (%.2f of %5.1f)"
                     " | engine %2d %6.1f %5.1f | reference %5.1f m %6.1f %5.1f  %s\n",
@@ -93,9 +99,10 @@ int main(int argc, char **argv)
         Tally t;
         sample(engine, furrow, count, random, t);
         std::printf("%s: %d fields, accepted though the reference stops short %d, refused though it "
-                    "reaches the end %d; of %d that both reach: advance time off %d, least depth off %d\n",
+                    "reaches the end %d; of %d that both reach: advance time off %d, least depth off %d, "
+                    "runoff off %d\n",
                     furrow ? "furrows" : "borders", t.fields, t.falseAccepts, t.falseRefusals, t.bothReach,
-                    t.advanceOff, t.leastOff);
+                    t.advanceOff, t.leastOff, t.runoffOff);
     }
     return failures;
 }

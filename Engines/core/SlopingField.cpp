@@ -3,6 +3,7 @@
 #include "Gauss.h"
 #include "Performance.h"
 #include "Roots.h"
+#include "SurfaceDrainage.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,12 +11,6 @@
 namespace hydraulics {
 
 namespace {
-
-// Inlet depletion: the inlet drains like a linear reservoir over the zero-inertia drainage
-// time of its normal flow, kDepletionScale y0 A0 / (S0 Q): the time the flow takes over the
-// length y0 / S0 in which the bed falls by the inlet depth. The scale comes from zero-inertia
-// finite-volume computations of the inlet's drying on borders and furrows.
-const double kDepletionScale = 0.4;
 
 // After a cutoff the draining wave of a steep field piles its water towards the front; on a
 // near-level one the depth gradient drives the flow over a length y / S0 as long as the wetted
@@ -100,41 +95,6 @@ double atStation(const Trajectory &tr, const std::vector<double> &values, double
 double intakeUpstream(const Trajectory &tr, const std::vector<double> &beyond, double x)
 {
     return beyond[0] - atStation(tr, beyond, x);
-}
-
-struct CharacteristicEnd {
-    double x, t;
-    bool reachedEnd;
-};
-
-// Follows one kinematic characteristic, dx/dt = dQ/dA, dA/dt = -intake rate per metre, until
-// its flow area is gone. One that leaves the field is followed on as if the field went on
-// (with the intake at the end), so that the recession at the end falls between the last
-// characteristic that runs dry inside the field and the first that would run dry beyond it.
-CharacteristicEnd follow(const SlopingField &f, const Trajectory &adv, const Rating &rating,
-                         double x, double area, double t)
-{
-    // Steps of a twentieth of the starting area (not of the current one, which would only
-    // approach zero) or of a fiftieth of the length, whichever is shorter.
-    const double areaStep = 0.05 * area;
-    for (int step = 0; step < 4000; ++step) {
-        if (area <= 0.0) return {x, t, x >= f.length};
-        // A characteristic that catches up with a front still advancing rides with it.
-        if (x < f.length) x = std::min(x, adv.front(t));
-        const double intake = f.z.rate(t - adv.time(std::min(x, f.length)));
-        const double c = rating.celerity(area);
-        double dt = areaStep / intake;
-        if (c > 0.0) dt = std::min(dt, 0.02 * f.length / c);
-        if (area - intake * dt <= 0.0) {
-            dt = area / intake;
-            return {x + c * dt, t + dt, x + c * dt >= f.length};
-        }
-        x += c * dt;
-        area -= intake * dt;
-        t += dt;
-        if (x > 2.0 * f.length) return {x, t, true};
-    }
-    return {x, t, x >= f.length};
 }
 
 }  // namespace
@@ -247,10 +207,10 @@ double infiltratedBy(const SlopingField &f, const SlopingRun &run, double by)
     return volume * dx;
 }
 
-// No more water infiltrates than was applied. Where the recession by characteristics keeps
-// the field wet longer than its water lasts (a cutoff before the front arrives, a mild slope),
-// the last of the surface water is gone at the time by which the field, receding no later,
-// has taken in all of it; nothing runs off then.
+// No more water infiltrates than was applied. Where the recession of the coarse cells keeps
+// the field wet longer than its water lasts (the ground behind a cell's centre was wetted
+// before the advance passed it), the last of the surface water is gone at the time by which
+// the field, receding no later, has taken in all of it; nothing runs off then.
 void capByWaterApplied(const SlopingField &f, SlopingRun &run)
 {
     const double last = *std::max_element(run.recessionT.begin(), run.recessionT.end());
@@ -260,6 +220,45 @@ void capByWaterApplied(const SlopingField &f, SlopingRun &run)
     // front reached the end (or at an earlier cutoff), when the intake was less than applied.
     const double from = std::min(run.cutoff, run.advance.endTime());
     if (auto gone = findRoot(surplus, from, last, 1e-12)) run.waterGone = *gone;
+}
+
+// Cells of the drained surface: the recession on 15 to 40 of them differs by a few minutes.
+const int kDrainageCells = 20;
+
+// Recession from the surface water at cutoff, laid out as the zero-inertia profile of the
+// flow along the field and drained cell by cell (SurfaceDrainage.h).
+void drainRecession(const SlopingField &f, SlopingRun &run, double flowAtCutoff)
+{
+    const auto inlet = inletFlow(f, f.inflow);
+    const FlowAreas fa = flowAreas(f, inlet->depth);
+    const SurfaceCells cells{fa.rating, f.slope, fa.refDepth, fa.refArea, fa.sigma2, kDrainageCells};
+    const double start = run.cutoff;
+    std::vector<double> beyond;
+    const double infiltrated = infiltratedAlong(f.z, run.advance, start, &beyond);
+    std::vector<double> area = profileAreas(cells, f.length, run.advance.front(start), [&](double x) {
+        return flowAtCutoff - intakeUpstream(run.advance, beyond, x);
+    });
+    // Before the front reaches the end nothing has run off: the profile of the flows then
+    // holds about the water left on the surface, and what it holds is that water.
+    if (start < run.advance.endTime()) {
+        double held = 0.0;
+        for (const double a : area) held += a * f.length / cells.count;
+        const double volume = std::max(0.0, run.applied - infiltrated);
+        for (double &a : area) a *= held > 0.0 ? volume / held : 0.0;
+    }
+    const DrainedSurface d =
+        drainSurface(cells, f.z, run.advance, f.length, start, area);
+    // The inlet recedes before the first cell's centre does: linear from the first two.
+    const double inletDries = std::max(start, 1.5 * d.recession[0] - 0.5 * d.recession[1]);
+    run.recessionX.assign(1, 0.0);
+    run.recessionT.assign(1, inletDries);
+    for (std::size_t i = 0; i < d.x.size(); ++i) {
+        run.recessionX.push_back(d.x[i]);
+        run.recessionT.push_back(d.recession[i]);
+    }
+    run.recessionX.push_back(f.length);
+    run.recessionT.push_back(d.recession.back());
+    run.depletion = inletDries;
 }
 
 }  // namespace
@@ -279,65 +278,7 @@ std::optional<SlopingRun> runSlopingField(const SlopingField &f, const Trajector
     run.applied = cutoff > tL ? f.inflow * tL + flowAtCutoff * (cutoff - tL) : f.inflow * cutoff;
     auto inlet = inletFlow(f, flowAtCutoff);
     if (!inlet) return std::nullopt;
-    const Rating rating = kinematicRating(*f.section, inlet->depth, f.manningN, f.slope);
-
-    // The inlet drains as a linear reservoir over the drainage time while the intake goes on:
-    // A(s) = (A0 + I T) exp(-s / T) - I T runs dry at s = T ln(1 + A0 / (I T)).
-    const double drainage =
-        kDepletionScale * inlet->depth * inlet->area / (f.slope * flowAtCutoff);
-    const double intake = f.z.rate(cutoff);
-    run.depletion = cutoff + drainage * std::log1p(inlet->area / (intake * drainage));
-
-    // Recession: the characteristics of the expansion that starts at the inlet at cutoff,
-    // slowest first, then those of the profile at cutoff, upstream first. The place where
-    // each one runs dry is a point of the recession curve; the first that reaches the end
-    // is the last water to leave the field. The inlet itself recedes at depletion.
-    const int fan = 16, profile = 16;
-    run.recessionX.push_back(0.0);
-    run.recessionT.push_back(run.depletion);
-    auto add = [&](CharacteristicEnd e) {
-        if (e.reachedEnd) {
-            // Where the recession passes the end, between the last dry point and this one.
-            const double x0 = run.recessionX.back(), t0 = run.recessionT.back();
-            e.t = e.x > x0 ? t0 + (f.length - x0) / (e.x - x0) * (e.t - t0) : e.t;
-            e.x = f.length;
-        }
-        const double x = std::max(e.x, run.recessionX.back());
-        const double t = std::max(e.t, run.recessionT.back());
-        if (x > run.recessionX.back()) {
-            run.recessionX.push_back(x);
-            run.recessionT.push_back(t);
-        } else {
-            run.recessionT.back() = t;
-        }
-        return e.reachedEnd;
-    };
-    bool done = false;
-    for (int j = 1; j <= fan && !done; ++j) {
-        // The characteristic of area a leaves the inlet when the draining inlet is down to a.
-        const double a = inlet->area * double(j) / fan;
-        const double leaves =
-            cutoff + drainage * std::log((inlet->area + intake * drainage) / (a + intake * drainage));
-        done = add(follow(f, run.advance, rating, 0.0, a, leaves));
-    }
-    // Flow along the wetted field at cutoff: what the inflow leaves after the intake upstream.
-    std::vector<double> beyond;
-    infiltratedAlong(f.z, run.advance, cutoff, &beyond);
-    const double wetted = run.advance.front(cutoff);
-    for (int j = 1; j <= profile && !done; ++j) {
-        const double x = wetted * double(j) / profile;
-        const double flow = flowAtCutoff - intakeUpstream(run.advance, beyond, x);
-        double area = 0.0;
-        if (flow > 0.0) {
-            auto y = normalDepth(*f.section, flow, f.manningN, f.slope);
-            area = y ? f.section->area(*y) : 0.0;
-        }
-        done = add(follow(f, run.advance, rating, x, area, cutoff));
-    }
-    if (run.recessionX.back() < f.length) {
-        run.recessionX.push_back(f.length);
-        run.recessionT.push_back(run.recessionT.back());
-    }
+    drainRecession(f, run, flowAtCutoff);
     capByWaterApplied(f, run);
     return run;
 }

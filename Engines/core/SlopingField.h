@@ -16,8 +16,9 @@
 // flow has to wet the fresh ground ahead as the running front's did. Never faster than with
 // the inflow running; it stops where the water is gone.
 //
-// The inflow may be cut back when the front reaches the end. Recession by kinematic-wave
-// characteristics; the inlet itself drains over a depletion time (see runSlopingField).
+// The inflow may be cut back when the front reaches the end. Recession: the water on the
+// surface at cutoff, drained by a coarse zero-inertia solve (SurfaceDrainage.h), sets when
+// each point dries; the inlet's drying is the depletion time.
 
 #include "Advance.h"
 #include "Section.h"
@@ -65,7 +66,7 @@ struct SlopingRun {
     double waterGone = kNever;  // all surface water infiltrated: nothing is wet after it
 
     double recessionTime(double x) const;
-    double recessionCurve(double x) const;  // by the characteristics alone
+    double recessionCurve(double x) const;  // of the drained surface alone
     double opportunity(double x) const;
 };
 

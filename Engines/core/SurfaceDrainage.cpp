@@ -1,0 +1,152 @@
+#include "SurfaceDrainage.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace hydraulics {
+
+namespace {
+
+// Below this share of the bed slope the flux is taken linear in the surface slope, so that a
+// flat pond does not force tiny time steps.
+const double kFlatShare = 0.05;
+// Share of the explicit stability bound taken per step; steps of at most a minute.
+const double kStability = 0.45;
+const double kLongestStep = 1.0;
+// A cell holding less than this depth (m) counts as dry.
+const double kDryDepth = 1.0e-4;
+const int kMaxSteps = 100000;
+// Profile steps per cell.
+const int kProfileSteps = 4;
+
+double depthOf(const SurfaceCells &c, double area)
+{
+    return area > 0.0 ? c.refDepth * std::pow(area / c.refArea, 1.0 / c.sigma2) : 0.0;
+}
+
+double areaOf(const SurfaceCells &c, double depth)
+{
+    return depth > 0.0 ? c.refArea * std::pow(depth / c.refDepth, c.sigma2) : 0.0;
+}
+
+// Implicit Euler step of dy/ds = S0 ((yn / y)^p - 1) over ds: the root of
+// g(y') = y' - y - ds S0 ((yn / y')^p - 1), concave and increasing, by Newton's method from
+// above, which converges without overshooting.
+double profileStep(double y, double yn, double ds, double slope, double p)
+{
+    double next = std::max(y, yn);
+    for (int it = 0; it < 50; ++it) {
+        const double r = std::pow(yn / next, p);
+        const double g = next - y - ds * slope * (r - 1.0);
+        const double step = g / (1.0 + ds * slope * p * r / next);
+        next -= step;
+        if (std::fabs(step) <= 1e-9 * next) break;
+    }
+    return next;
+}
+
+}  // namespace
+
+std::vector<double> profileAreas(const SurfaceCells &cells, double length, double front,
+                                 const std::function<double(double)> &flowAt)
+{
+    std::vector<double> area(std::size_t(cells.count), 0.0);
+    const double dx = length / cells.count, ds = dx / kProfileSteps;
+    const double p = 2.0 * cells.rating.m * cells.sigma2;
+    double y = 0.0, a = 0.0;
+    for (double x = std::min(front, length); x > 0.0;) {
+        const double step = std::min(ds, x), mid = x - 0.5 * step;
+        const double flow = flowAt(mid);
+        const double normal = flow > 0.0 ? std::pow(flow / cells.rating.alpha, 1.0 / cells.rating.m) : 0.0;
+        const double next = normal > 0.0 ? profileStep(y, depthOf(cells, normal), step, cells.slope, p) : y;
+        const double nextArea = areaOf(cells, next);
+        const std::size_t cell = std::min(area.size() - 1, std::size_t(mid / dx));
+        area[cell] += 0.5 * (a + nextArea) * step / dx;
+        y = next;
+        a = nextArea;
+        x -= step;
+    }
+    return area;
+}
+
+DrainedSurface drainSurface(const SurfaceCells &cells, const KostiakovLewis &z,
+                            const Trajectory &advance, double length, double start,
+                            std::vector<double> area)
+{
+    const std::size_t n = area.size();
+    const double dx = length / double(n), m = cells.rating.m, slope = cells.slope;
+    const double eps = kFlatShare * slope, dryArea = areaOf(cells, kDryDepth);
+    auto conveyance = [&](double a) { return cells.rating.alpha * std::pow(a, m) / std::sqrt(slope); };
+    DrainedSurface out;
+    std::vector<double> wetted(n), taken(n), y(n), stage(n), flux(n + 1), rate(n), gives(n);
+    out.x.resize(n);
+    out.recession.assign(n, start);
+    for (std::size_t i = 0; i < n; ++i) {
+        out.x[i] = (i + 0.5) * dx;
+        wetted[i] = advance.time(out.x[i]);
+        taken[i] = z.depth(std::max(0.0, start - wetted[i]));
+    }
+    double t = start;
+    for (int step = 0; step < kMaxSteps; ++step) {
+        bool wet = false;
+        for (std::size_t i = 0; i < n; ++i) {
+            y[i] = depthOf(cells, area[i]);
+            stage[i] = y[i] - slope * out.x[i];
+            rate[i] = 0.0;
+            wet = wet || area[i] >= dryArea;
+        }
+        if (!wet) break;
+        flux[0] = 0.0;
+        for (std::size_t j = 1; j < n; ++j) {
+            const double sf = (stage[j - 1] - stage[j]) / dx;
+            const std::size_t donor = sf >= 0.0 ? j - 1 : j, other = sf >= 0.0 ? j : j - 1;
+            flux[j] = 0.0;
+            if (!(area[donor] > 0.0)) continue;
+            // Between two wet cells the conveyance of their mean area; into a dry one that
+            // of the cell the water leaves.
+            const double a = area[other] > 0.0 ? 0.5 * (area[j - 1] + area[j]) : area[donor];
+            const double k = conveyance(a), s = std::fabs(sf);
+            const double root = std::sqrt(std::max(s, eps));
+            flux[j] = k * sf / root;
+            // How fast the flux answers a change of either cell's area: its kinematic part and
+            // its diffusive part (over the top width sigma2 A / y).
+            const double g = s > eps ? k / (2.0 * root) : k / root;
+            const double kinematic = std::fabs(flux[j]) * m / a;
+            const double wider = std::max(area[other], area[donor]);
+            rate[donor] += kinematic + g * std::max(y[donor], kDryDepth) / (dx * cells.sigma2 * area[donor]);
+            rate[other] += kinematic + g * std::max(depthOf(cells, wider), kDryDepth) / (dx * cells.sigma2 * wider);
+        }
+        flux[n] = area[n - 1] > 0.0 ? conveyance(area[n - 1]) * std::sqrt(slope) : 0.0;
+        if (area[n - 1] > 0.0) rate[n - 1] += flux[n] * m / area[n - 1];
+        const double fastest = *std::max_element(rate.begin(), rate.end());
+        const double dt = fastest > 0.0 ? std::min(kLongestStep, kStability * dx / fastest) : kLongestStep;
+        // No cell gives more than it holds.
+        std::fill(gives.begin(), gives.end(), 0.0);
+        for (std::size_t j = 1; j <= n; ++j) {
+            if (flux[j] > 0.0) gives[j - 1] += flux[j];
+            else if (flux[j] < 0.0 && j < n) gives[j] -= flux[j];
+        }
+        for (std::size_t i = 0; i < n; ++i) {
+            const double give = gives[i] * dt;
+            if (give <= area[i] * dx) continue;
+            const double scale = area[i] * dx / give;
+            if (flux[i + 1] > 0.0) flux[i + 1] *= scale;
+            if (i > 0 && flux[i] < 0.0) flux[i] *= scale;
+        }
+        t += dt;
+        for (std::size_t i = 0; i < n; ++i) {
+            area[i] = std::max(0.0, area[i] + dt / dx * (flux[i] - flux[i + 1]));
+            if (area[i] > 0.0 && t > wetted[i]) {
+                // The ground takes what its opportunity time asks, never more than the cell
+                // holds (a cell short of water catches up later).
+                const double take = std::min(area[i], std::max(0.0, z.depth(t - wetted[i]) - taken[i]));
+                area[i] -= take;
+                taken[i] += take;
+            }
+            if (area[i] >= dryArea) out.recession[i] = t;
+        }
+    }
+    return out;
+}
+
+}  // namespace hydraulics
