@@ -51,6 +51,24 @@ TIrrikaInfoRecord border(int operation, int infiltration)
     return borderRecord(0, operation, infiltration);
 }
 
+// A near-level rough border cut off long before its front arrives: the slowest to drain.
+TIrrikaInfoRecord nearLevelBorder()
+{
+    TIrrikaInfoRecord r = borderRecord(0, 1, 2);
+    r.Length = 124.7;
+    r.Width = 15;
+    r.LengthWidthRatio = r.Length / r.Width;
+    r.Slope = 0.00038;
+    r.FlowResistance = 0.22;
+    r.FlowRate = 4.05 * 0.06 * r.Width;
+    r.KostiakovA = 0.594;
+    r.KostiakovK = 0.002403;
+    r.KostiakovFo = 0.0001316;
+    r.RequiredDepth = 0.06;
+    r.CutoffTime = 46;
+    return r;
+}
+
 TIrrikaInfoRecord furrow(int operation, int infiltration, int cross)
 {
     return furrowRecord(0, operation, infiltration, cross);
@@ -104,6 +122,7 @@ int main()
         {"Striva", "fixed flow, Kostiakov", border(1, 2)},
         {"Striva", "cutback, intake family 0.6", border(2, 1)},
         {"Striva", "tailwater reuse, Kostiakov", border(3, 2)},
+        {"Striva", "near-level, rough, early cutoff", nearLevelBorder()},
         {"Rillox", "triangular, Kostiakov", furrow(1, 2, 1)},
         {"Rillox", "trapezoidal, family, cutback", furrow(2, 1, 3)},
         {"Rillox", "parabolic, trial data", furrow(1, 3, 2)},

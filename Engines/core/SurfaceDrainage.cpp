@@ -7,12 +7,13 @@ namespace hydraulics {
 
 namespace {
 
-// Below this share of the bed slope the flux is taken linear in the surface slope, so that a
-// flat pond does not force tiny time steps.
+// Below this share of the bed slope the flux is taken linear in the surface slope, which
+// keeps the flux smooth where a pond lies flat.
 const double kFlatShare = 0.05;
-// Share of the explicit stability bound taken per step; steps of at most a minute.
-const double kStability = 0.45;
+// Steps of at most a minute and of half the time a kinematic wave takes through a cell; the
+// depth gradient's part is implicit, so a flat pond does not force tiny steps.
 const double kLongestStep = 1.0;
+const double kCourant = 0.5;
 // A cell holding less than this depth (m) counts as dry.
 const double kDryDepth = 1.0e-4;
 const int kMaxSteps = 100000;
@@ -69,6 +70,22 @@ std::vector<double> profileAreas(const SurfaceCells &cells, double length, doubl
     return area;
 }
 
+// Solves the tridiagonal system lower[i] x[i-1] + diag[i] x[i] + upper[i] x[i+1] = rhs[i]
+// (Thomas algorithm; diag and rhs are overwritten).
+void solveTridiagonal(const std::vector<double> &lower, std::vector<double> &diag,
+                      const std::vector<double> &upper, std::vector<double> &rhs,
+                      std::vector<double> &x)
+{
+    const std::size_t n = diag.size();
+    for (std::size_t i = 1; i < n; ++i) {
+        const double w = lower[i] / diag[i - 1];
+        diag[i] -= w * upper[i - 1];
+        rhs[i] -= w * rhs[i - 1];
+    }
+    x[n - 1] = rhs[n - 1] / diag[n - 1];
+    for (std::size_t i = n - 1; i-- > 0;) x[i] = (rhs[i] - upper[i] * x[i + 1]) / diag[i];
+}
+
 DrainedSurface drainSurface(const SurfaceCells &cells, const KostiakovLewis &z,
                             const Trajectory &advance, double length, double start,
                             std::vector<double> area)
@@ -78,7 +95,8 @@ DrainedSurface drainSurface(const SurfaceCells &cells, const KostiakovLewis &z,
     const double eps = kFlatShare * slope, dryArea = areaOf(cells, kDryDepth);
     auto conveyance = [&](double a) { return cells.rating.alpha * std::pow(a, m) / std::sqrt(slope); };
     DrainedSurface out;
-    std::vector<double> wetted(n), taken(n), y(n), stage(n), flux(n + 1), rate(n), gives(n);
+    std::vector<double> wetted(n), taken(n), y(n), stage(n), top(n), flux(n + 1), gives(n);
+    std::vector<double> left(n + 1, 0.0), right(n + 1, 0.0), lower(n), diag(n), upper(n), rhs(n), change(n);
     out.x.resize(n);
     out.recession.assign(n, start);
     for (std::size_t i = 0; i < n; ++i) {
@@ -92,34 +110,48 @@ DrainedSurface drainSurface(const SurfaceCells &cells, const KostiakovLewis &z,
         for (std::size_t i = 0; i < n; ++i) {
             y[i] = depthOf(cells, area[i]);
             stage[i] = y[i] - slope * out.x[i];
-            rate[i] = 0.0;
+            top[i] = cells.sigma2 * std::max(area[i], dryArea) / std::max(y[i], kDryDepth);
             wet = wet || area[i] >= dryArea;
         }
         if (!wet) break;
+        // Fluxes at the start of the step, and how each answers a change of the areas: the
+        // stage of a cell moves by dA / T (T the top width), a face's flux by D dstage / dx
+        // with D = K / sqrt(|Sf|) held at the start of the step. Water entering a dry cell
+        // does not raise its stage in that linearisation (a dry furrow has no top width):
+        // the flux into it answers to its donor only.
         flux[0] = 0.0;
+        double fastest = 0.0;
         for (std::size_t j = 1; j < n; ++j) {
             const double sf = (stage[j - 1] - stage[j]) / dx;
             const std::size_t donor = sf >= 0.0 ? j - 1 : j, other = sf >= 0.0 ? j : j - 1;
-            flux[j] = 0.0;
+            flux[j] = left[j] = right[j] = 0.0;
             if (!(area[donor] > 0.0)) continue;
             // Between two wet cells the conveyance of their mean area; into a dry one that
             // of the cell the water leaves.
             const double a = area[other] > 0.0 ? 0.5 * (area[j - 1] + area[j]) : area[donor];
-            const double k = conveyance(a), s = std::fabs(sf);
-            const double root = std::sqrt(std::max(s, eps));
-            flux[j] = k * sf / root;
-            // How fast the flux answers a change of either cell's area: its kinematic part and
-            // its diffusive part (over the top width sigma2 A / y).
-            const double g = s > eps ? k / (2.0 * root) : k / root;
-            const double kinematic = std::fabs(flux[j]) * m / a;
-            const double wider = std::max(area[other], area[donor]);
-            rate[donor] += kinematic + g * std::max(y[donor], kDryDepth) / (dx * cells.sigma2 * area[donor]);
-            rate[other] += kinematic + g * std::max(depthOf(cells, wider), kDryDepth) / (dx * cells.sigma2 * wider);
+            const double d = conveyance(a) / std::sqrt(std::max(std::fabs(sf), eps));
+            flux[j] = d * sf;
+            left[j] = area[j - 1] > 0.0 ? d / (dx * top[j - 1]) : 0.0;
+            right[j] = area[j] > 0.0 ? d / (dx * top[j]) : 0.0;
+            fastest = std::max(fastest, std::fabs(flux[j]) * m / a);
         }
+        // The free end drains at normal depth: dF/dA = m F / A.
         flux[n] = area[n - 1] > 0.0 ? conveyance(area[n - 1]) * std::sqrt(slope) : 0.0;
-        if (area[n - 1] > 0.0) rate[n - 1] += flux[n] * m / area[n - 1];
-        const double fastest = *std::max_element(rate.begin(), rate.end());
-        const double dt = fastest > 0.0 ? std::min(kLongestStep, kStability * dx / fastest) : kLongestStep;
+        const double endRate = area[n - 1] > 0.0 ? flux[n] * m / area[n - 1] : 0.0;
+        fastest = std::max(fastest, endRate);
+        const double dt = fastest > 0.0 ? std::min(kLongestStep, kCourant * dx / fastest) : kLongestStep;
+        // dA_i = r (F_i - F_(i+1)) with the fluxes at the end of the step, face j's changed by
+        // left[j] dA_(j-1) - right[j] dA_j.
+        const double r = dt / dx;
+        for (std::size_t i = 0; i < n; ++i) {
+            lower[i] = -r * left[i];
+            upper[i] = i + 1 < n ? -r * right[i + 1] : 0.0;
+            diag[i] = 1.0 + r * (right[i] + left[i + 1]) + (i + 1 == n ? r * endRate : 0.0);
+            rhs[i] = r * (flux[i] - flux[i + 1]);
+        }
+        solveTridiagonal(lower, diag, upper, rhs, change);
+        for (std::size_t j = 1; j < n; ++j) flux[j] += left[j] * change[j - 1] - right[j] * change[j];
+        flux[n] += endRate * change[n - 1];
         // No cell gives more than it holds.
         std::fill(gives.begin(), gives.end(), 0.0);
         for (std::size_t j = 1; j <= n; ++j) {
