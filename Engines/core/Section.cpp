@@ -119,4 +119,30 @@ Rating kinematicRating(const Section &s, double y, double n, double slope)
     return {q1 / std::pow(a1, m), m};
 }
 
+double FieldFlow::normalArea(double flow) const
+{
+    return flow > 0.0 ? std::pow(flow / rating.alpha, 1.0 / rating.m) : 0.0;
+}
+
+double FieldFlow::depth(double a) const
+{
+    return a > 0.0 ? refDepth * std::pow(a / refArea, 1.0 / sigma2) : 0.0;
+}
+
+double FieldFlow::area(double y) const
+{
+    return y > 0.0 ? refArea * std::pow(y / refDepth, sigma2) : 0.0;
+}
+
+FieldFlow fieldFlow(const Section &s, double depth, double manningN, double slope)
+{
+    FieldFlow f;
+    f.rating = kinematicRating(s, depth, manningN, slope);
+    f.slope = slope;
+    f.refDepth = depth;
+    f.refArea = s.area(depth);
+    f.sigma2 = std::log(f.refArea / s.area(0.1 * depth)) / std::log(10.0);
+    return f;
+}
+
 }  // namespace hydraulics

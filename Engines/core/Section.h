@@ -43,6 +43,19 @@ struct Rating {
 };
 Rating kinematicRating(const Section &s, double depth, double manningN, double slope);
 
+// Flow along a field from the kinematic rating and the power law A ~ y^sigma2 through a
+// reference depth (exact for sheets and power-law sections).
+struct FieldFlow {
+    Rating rating{0.0, 1.0};  // at the bed slope
+    double slope = 0, refDepth = 0, refArea = 0, sigma2 = 1;
+
+    double normalArea(double flow) const;  // of a uniform flow
+    double depth(double area) const;
+    double area(double depth) const;
+};
+// Rating and power law through the uniform flow at the given depth and a tenth of it.
+FieldFlow fieldFlow(const Section &s, double depth, double manningN, double slope);
+
 }  // namespace hydraulics
 
 #endif

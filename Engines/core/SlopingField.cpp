@@ -20,21 +20,16 @@ namespace {
 // zero-inertia finite-volume computations of early-cutoff borders.
 const double kNearLevel = 8.0;
 
-// Flow area and depth of a flow along the field from the kinematic rating Q = alpha A^m and
-// the power law A ~ y^sigma2 through the inlet flow (exact for sheets and power-law
-// sections), and the zero-inertia front's storage deficit.
-struct FlowAreas {
-    Rating rating;
-    double sigma2 = 1, refDepth = 0, refArea = 0, slope = 0;
+// Flow area and depth of a flow along the field (FieldFlow, through the inlet flow) and the
+// zero-inertia front's storage deficit.
+struct FlowAreas : FieldFlow {
     double frontDeficit = 0;  // dimensionless: deficit = frontDeficit A y / S0
 
-    double area(double flow) const { return flow > 0.0 ? std::pow(flow / rating.alpha, 1.0 / rating.m) : 0.0; }
-    double depth(double area) const { return refDepth * std::pow(area / refArea, 1.0 / sigma2); }
     // Storage missing behind a front carrying the given flow: the depth falls from normal to
     // nought as dy/dx = S0 (1 - (A/A_f)^(-2(m-1))) (traveling wave of uniform speed).
     double frontStorageDeficit(double flow) const
     {
-        const double a = area(flow);
+        const double a = normalArea(flow);
         return a > 0.0 ? frontDeficit * a * depth(a) / slope : 0.0;
     }
 };
@@ -42,11 +37,7 @@ struct FlowAreas {
 FlowAreas flowAreas(const SlopingField &f, double inletDepth)
 {
     FlowAreas fa;
-    fa.rating = kinematicRating(*f.section, inletDepth, f.manningN, f.slope);
-    fa.refDepth = inletDepth;
-    fa.refArea = f.section->area(inletDepth);
-    fa.sigma2 = std::log(fa.refArea / f.section->area(0.1 * inletDepth)) / std::log(10.0);
-    fa.slope = f.slope;
+    static_cast<FieldFlow &>(fa) = fieldFlow(*f.section, inletDepth, f.manningN, f.slope);
     const double m = fa.rating.m, s2 = fa.sigma2;
     // A section whose conveyance grows no faster than its area (power laws with tau2 >=
     // sigma2) has no kinematic front to speak of: no deficit then.
@@ -73,7 +64,7 @@ std::vector<double> frontZoneIntake(const SlopingField &f, const FlowAreas &fa, 
     for (std::size_t i = 1; i < running.x.size(); ++i) {
         infiltratedAlong(f.z, running, running.t[i], &beyond);
         const double flow = f.inflow - beyond[0];
-        if (flow > 0.0) zone[i] = std::max(0.0, flow / running.speed(running.x[i]) - fa.area(flow));
+        if (flow > 0.0) zone[i] = std::max(0.0, flow / running.speed(running.x[i]) - fa.normalArea(flow));
     }
     if (zone.size() > 1) zone[0] = zone[1];
     return zone;
@@ -119,7 +110,7 @@ Trajectory slopingAdvance(const SlopingField &f, AdvanceStatus &status)
         // The flow at each station: the inflow less the intake upstream.
         double storage = 0.0, last = 0.0;
         for (std::size_t j = 0; j < tr.x.size(); ++j) {
-            const double a = fa.area(f.inflow - (beyond[0] - beyond[j]));
+            const double a = fa.normalArea(f.inflow - (beyond[0] - beyond[j]));
             if (j > 0) storage += 0.5 * (last + a) * (tr.x[j] - tr.x[j - 1]);
             last = a;
         }
@@ -229,9 +220,9 @@ const int kDrainageCells = 20;
 // flow along the field and drained cell by cell (SurfaceDrainage.h).
 void drainRecession(const SlopingField &f, SlopingRun &run, double flowAtCutoff)
 {
+    // The running advance found the inlet's uniform flow.
     const auto inlet = inletFlow(f, f.inflow);
-    const FlowAreas fa = flowAreas(f, inlet->depth);
-    const SurfaceCells cells{fa.rating, f.slope, fa.refDepth, fa.refArea, fa.sigma2, kDrainageCells};
+    const SurfaceCells cells{fieldFlow(*f.section, inlet->depth, f.manningN, f.slope), kDrainageCells};
     const double start = run.cutoff;
     std::vector<double> beyond;
     const double infiltrated = infiltratedAlong(f.z, run.advance, start, &beyond);
@@ -276,8 +267,8 @@ std::optional<SlopingRun> runSlopingField(const SlopingField &f, const Trajector
     const double flowAtCutoff = cutBack ? f.inflow * f.cutbackRatio : f.inflow;
     run.cutbackFlow = f.cutbackRatio < 1.0 ? f.inflow * f.cutbackRatio : 0.0;
     run.applied = cutoff > tL ? f.inflow * tL + flowAtCutoff * (cutoff - tL) : f.inflow * cutoff;
-    auto inlet = inletFlow(f, flowAtCutoff);
-    if (!inlet) return std::nullopt;
+    // No uniform flow for the flow at cutoff: nothing to drain.
+    if (!inletFlow(f, flowAtCutoff)) return std::nullopt;
     drainRecession(f, run, flowAtCutoff);
     capByWaterApplied(f, run);
     return run;

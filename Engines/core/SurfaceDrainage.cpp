@@ -20,16 +20,6 @@ const int kMaxSteps = 100000;
 // Profile steps per cell.
 const int kProfileSteps = 4;
 
-double depthOf(const SurfaceCells &c, double area)
-{
-    return area > 0.0 ? c.refDepth * std::pow(area / c.refArea, 1.0 / c.sigma2) : 0.0;
-}
-
-double areaOf(const SurfaceCells &c, double depth)
-{
-    return depth > 0.0 ? c.refArea * std::pow(depth / c.refDepth, c.sigma2) : 0.0;
-}
-
 // Implicit Euler step of dy/ds = S0 ((yn / y)^p - 1) over ds: the root of
 // g(y') = y' - y - ds S0 ((yn / y')^p - 1), concave and increasing, by Newton's method from
 // above, which converges without overshooting.
@@ -44,30 +34,6 @@ double profileStep(double y, double yn, double ds, double slope, double p)
         if (std::fabs(step) <= 1e-9 * next) break;
     }
     return next;
-}
-
-}  // namespace
-
-std::vector<double> profileAreas(const SurfaceCells &cells, double length, double front,
-                                 const std::function<double(double)> &flowAt)
-{
-    std::vector<double> area(std::size_t(cells.count), 0.0);
-    const double dx = length / cells.count, ds = dx / kProfileSteps;
-    const double p = 2.0 * cells.rating.m * cells.sigma2;
-    double y = 0.0, a = 0.0;
-    for (double x = std::min(front, length); x > 0.0;) {
-        const double step = std::min(ds, x), mid = x - 0.5 * step;
-        const double flow = flowAt(mid);
-        const double normal = flow > 0.0 ? std::pow(flow / cells.rating.alpha, 1.0 / cells.rating.m) : 0.0;
-        const double next = normal > 0.0 ? profileStep(y, depthOf(cells, normal), step, cells.slope, p) : y;
-        const double nextArea = areaOf(cells, next);
-        const std::size_t cell = std::min(area.size() - 1, std::size_t(mid / dx));
-        area[cell] += 0.5 * (a + nextArea) * step / dx;
-        y = next;
-        a = nextArea;
-        x -= step;
-    }
-    return area;
 }
 
 // Solves the tridiagonal system lower[i] x[i-1] + diag[i] x[i] + upper[i] x[i+1] = rhs[i]
@@ -86,14 +52,39 @@ void solveTridiagonal(const std::vector<double> &lower, std::vector<double> &dia
     for (std::size_t i = n - 1; i-- > 0;) x[i] = (rhs[i] - upper[i] * x[i + 1]) / diag[i];
 }
 
+}  // namespace
+
+std::vector<double> profileAreas(const SurfaceCells &cells, double length, double front,
+                                 const std::function<double(double)> &flowAt)
+{
+    std::vector<double> area(std::size_t(cells.count), 0.0);
+    const double dx = length / cells.count, ds = dx / kProfileSteps;
+    const FieldFlow &ff = cells.flow;
+    const double p = 2.0 * ff.rating.m * ff.sigma2;
+    double y = 0.0, a = 0.0;
+    for (double x = std::min(front, length); x > 0.0;) {
+        const double step = std::min(ds, x), mid = x - 0.5 * step;
+        const double normal = ff.normalArea(flowAt(mid));
+        const double next = normal > 0.0 ? profileStep(y, ff.depth(normal), step, ff.slope, p) : y;
+        const double nextArea = ff.area(next);
+        const std::size_t cell = std::min(area.size() - 1, std::size_t(mid / dx));
+        area[cell] += 0.5 * (a + nextArea) * step / dx;
+        y = next;
+        a = nextArea;
+        x -= step;
+    }
+    return area;
+}
+
 DrainedSurface drainSurface(const SurfaceCells &cells, const KostiakovLewis &z,
                             const Trajectory &advance, double length, double start,
                             std::vector<double> area)
 {
     const std::size_t n = area.size();
-    const double dx = length / double(n), m = cells.rating.m, slope = cells.slope;
-    const double eps = kFlatShare * slope, dryArea = areaOf(cells, kDryDepth);
-    auto conveyance = [&](double a) { return cells.rating.alpha * std::pow(a, m) / std::sqrt(slope); };
+    const FieldFlow &ff = cells.flow;
+    const double dx = length / double(n), m = ff.rating.m, slope = ff.slope;
+    const double eps = kFlatShare * slope, dryArea = ff.area(kDryDepth);
+    auto conveyance = [&](double a) { return ff.rating.alpha * std::pow(a, m) / std::sqrt(slope); };
     DrainedSurface out;
     std::vector<double> wetted(n), taken(n), y(n), stage(n), top(n), flux(n + 1), gives(n);
     std::vector<double> left(n + 1, 0.0), right(n + 1, 0.0), lower(n), diag(n), upper(n), rhs(n), change(n);
@@ -108,9 +99,9 @@ DrainedSurface drainSurface(const SurfaceCells &cells, const KostiakovLewis &z,
     for (int step = 0; step < kMaxSteps; ++step) {
         bool wet = false;
         for (std::size_t i = 0; i < n; ++i) {
-            y[i] = depthOf(cells, area[i]);
+            y[i] = ff.depth(area[i]);
             stage[i] = y[i] - slope * out.x[i];
-            top[i] = cells.sigma2 * std::max(area[i], dryArea) / std::max(y[i], kDryDepth);
+            top[i] = ff.sigma2 * std::max(area[i], dryArea) / std::max(y[i], kDryDepth);
             wet = wet || area[i] >= dryArea;
         }
         if (!wet) break;

@@ -18,10 +18,8 @@
 namespace hydraulics {
 
 struct SurfaceCells {
-    Rating rating;  // at the bed slope
-    double slope = 0;
-    double refDepth = 0, refArea = 0, sigma2 = 1;  // A = refArea (y / refDepth)^sigma2
-    int count = 20;                                // cells of equal length
+    FieldFlow flow;
+    int count = 20;  // cells of equal length
 };
 
 // Areas (m2) of the zero-inertia profile of a flow Q(x) behind a front at x_front, one per
