@@ -1,5 +1,6 @@
 #include "SlopingField.h"
 
+#include "FrontDeficit.h"
 #include "Gauss.h"
 #include "Performance.h"
 #include "Roots.h"
@@ -23,14 +24,16 @@ const double kNearLevel = 8.0;
 // Flow area and depth of a flow along the field (FieldFlow, through the inlet flow) and the
 // zero-inertia front's storage deficit.
 struct FlowAreas : FieldFlow {
-    double frontDeficit = 0;  // dimensionless: deficit = frontDeficit A y / S0
+    std::optional<FrontDeficit> front;
 
-    // Storage missing behind a front carrying the given flow: the depth falls from normal to
-    // nought as dy/dx = S0 (1 - (A/A_f)^(-2(m-1))) (traveling wave of uniform speed).
-    double frontStorageDeficit(double flow) const
+    // Storage missing behind a front at xf moving at the given speed and carrying the given
+    // flow, against the normal area all the way to it.
+    double frontStorageDeficit(double flow, double xf, double speed) const
     {
         const double a = normalArea(flow);
-        return a > 0.0 ? frontDeficit * a * depth(a) / slope : 0.0;
+        if (!front || !(a > 0.0)) return 0.0;
+        const double y = depth(a), scale = y / slope;
+        return front->at(xf / scale, speed * a / flow) * a * scale;
     }
 };
 
@@ -38,27 +41,34 @@ FlowAreas flowAreas(const SlopingField &f, double inletDepth)
 {
     FlowAreas fa;
     static_cast<FieldFlow &>(fa) = fieldFlow(*f.section, inletDepth, f.manningN, f.slope);
-    const double m = fa.rating.m, s2 = fa.sigma2;
     // A section whose conveyance grows no faster than its area (power laws with tau2 >=
     // sigma2) has no kinematic front to speak of: no deficit then.
-    if (!(m > 1.0)) return fa;
-    // (1 / sigma2) * integral over a = A / A_f in (0, 1) of (1 - a) a^(1/sigma2 - 1) /
-    // (a^(-2(m-1)) - 1), with a = u^4 to smooth the end at 0.
-    fa.frontDeficit = integrate(
-        [&](double u) {
-            const double a = std::pow(u, 4.0);
-            if (!(a > 0.0) || a >= 1.0) return a >= 1.0 ? 4.0 / (2.0 * (m - 1.0)) : 0.0;
-            return (1.0 - a) * std::pow(a, 1.0 / s2 - 1.0) / (std::pow(a, -2.0 * (m - 1.0)) - 1.0) *
-                   4.0 * u * u * u;
-        },
-        0.0, 1.0) / s2;
+    if (fa.rating.m > 1.0) fa.front.emplace(fa.rating.m, fa.sigma2);
     return fa;
+}
+
+// Speed of a front whose profile translates (the flow behind it c A) holding the given area
+// over x_f: the profile of the normal area A_c moving at c = alpha A_c^(m - 1). On a
+// near-level field the depth gradient drives it, as in a level basin after cutoff.
+double translatingSpeed(const FlowAreas &fa, double volume, double xf)
+{
+    if (!fa.front || !(volume > 0.0) || !(xf > 0.0)) return 0.0;
+    auto held = [&](double logArea) {
+        const double a = std::exp(logArea), scale = fa.depth(a) / fa.slope;
+        return std::log(std::max(a * (xf - fa.front->at(xf / scale, 1.0) * scale), 1e-300) /
+                        volume);
+    };
+    // Never less than the mean area; the upper end grows until it holds the volume.
+    double lo = std::log(volume / xf), hi = lo + 1.0, fhi = held(hi);
+    for (int i = 0; i < 60 && fhi < 0.0; ++i) fhi = held(hi += 1.0);
+    const auto logArea = findRootBetween(held, lo, held(lo), hi, fhi, 1e-6);
+    return logArea ? fa.rating.alpha * std::pow(std::exp(*logArea), fa.rating.m - 1.0) : 0.0;
 }
 
 // What the running front takes in behind itself per metre it advances, over the area its flow
 // carries: the flow at the front Q_f = u (A_f + Z_zone) when it passes each station at speed
 // u, so Z_zone = Q_f / u - A_f (m3/m), the intake of the fresh ground it has to wet.
-std::vector<double> frontZoneIntake(const SlopingField &f, const FlowAreas &fa, const Trajectory &running)
+std::vector<double> frontZoneIntake(const SlopingField &f, const FieldFlow &fa, const Trajectory &running)
 {
     std::vector<double> zone(running.x.size(), 0.0), beyond;
     for (std::size_t i = 1; i < running.x.size(); ++i) {
@@ -114,9 +124,9 @@ Trajectory slopingAdvance(const SlopingField &f, AdvanceStatus &status)
             if (j > 0) storage += 0.5 * (last + a) * (tr.x[j] - tr.x[j - 1]);
             last = a;
         }
-        // Close to the inlet the front is all there is of the profile: it keeps at least
-        // most of the storage.
-        storage -= std::min(fa.frontStorageDeficit(f.inflow - beyond[0]), 0.3 * storage);
+        const std::size_t n = tr.x.size();
+        const double speed = (tr.x[n - 1] - tr.x[n - 2]) / std::max(t - tr.t[n - 2], 1e-9);
+        storage -= std::min(fa.frontStorageDeficit(f.inflow - beyond[0], tr.x.back(), speed), storage);
         return f.inflow * t - storage - infiltrated;
     });
     return tr;
@@ -146,9 +156,11 @@ Trajectory slopingAdvanceAfterCutoff(const SlopingField &f, const Trajectory &ru
         const double steep = 1.0 / (1.0 + kNearLevel * lambda);
         const double frontArea = (1.0 + (piled - 1.0) * steep) * volume / xf;
         const double frontFlow = fa.rating.alpha * std::pow(frontArea, m);
+        const double wetting = (1.0 - steep) * atStation(running, zone, xf);
+        const double drained = frontFlow / (frontArea + wetting);
+        const double mean = volume / xf, translating = translatingSpeed(fa, volume, xf) * mean / (mean + wetting);
         // Never faster than the front with the inflow running.
-        return std::min(running.speed(xf),
-                        frontFlow / (frontArea + (1.0 - steep) * atStation(running, zone, xf)));
+        return std::min(running.speed(xf), std::max(drained, translating));
     };
     tr.reachesEnd = advanceBySpeed(tr, running.x, speed);
     return tr;

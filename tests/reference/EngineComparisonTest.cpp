@@ -42,6 +42,11 @@ const ComparedField kFields[] = {
     // A near-level border cut off early, from the seeded sample: the depth gradient drains it
     // through the free end, so some of the water runs off.
     {"border 225 m, S 0.0006, n 0.182, cut off early", Kind::Border, 224.7, 0.0006, 0.182, 4.74, 15, 0.497, 5.199, 0.1222, 67.9},
+    // A near-level rough border whose normal depth would need 560 m of field to build up: its
+    // front advances as a level basin's, fast at first and slowing, and after an early cutoff
+    // the pond behind it spreads on.
+    {"border 150 m, S 0.00034, n 0.241, near-level", Kind::Border, 149.8, 0.00034, 0.241, 4.8, 15, 0.461, 2.132, 0.0812, 110},
+    {"border 150 m, S 0.00034, n 0.241, cut off early", Kind::Border, 149.8, 0.00034, 0.241, 4.8, 15, 0.461, 2.132, 0.0812, 39.5},
 };
 
 // Time at x from the engine's advance profile (rows at i L / last), between two rows along
