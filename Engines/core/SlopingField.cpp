@@ -283,6 +283,9 @@ std::optional<SlopingRun> runSlopingField(const SlopingField &f, const Trajector
     if (!inletFlow(f, flowAtCutoff)) return std::nullopt;
     drainRecession(f, run, flowAtCutoff);
     capByWaterApplied(f, run);
+    // A front that gets to the end only once the water there has drained brings the end
+    // nothing: it stops short as far as the field is concerned.
+    if (cutoff < tL && !(run.opportunity(f.length) > 0.0)) run.advance.reachesEnd = false;
     return run;
 }
 
