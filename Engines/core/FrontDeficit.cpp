@@ -16,9 +16,20 @@ const double kLastV = 9.2;
 
 }  // namespace
 
-FrontDeficit::FrontDeficit(double m, double sigma2)
-    : m_(m), sigma2_(sigma2), profiles_(std::size_t(kSpeedRatios))
+FrontDeficit::FrontDeficit(double m, double sigma2) : m_(m), profiles_(std::size_t(kSpeedRatios))
 {
+    // The depths stepped through are the same for every speed ratio.
+    steps_.reserve(kSteps);
+    for (int i = 0; i < kSteps; ++i) {
+        const double from = kLastV * double(i) * i / (double(kSteps) * kSteps);
+        const double to = kLastV * double(i + 1) * (i + 1) / (double(kSteps) * kSteps);
+        Step st;
+        st.dv = to - from;
+        st.eta = 1.0 - std::exp(-0.5 * (from + to));
+        st.logA = sigma2 * std::log(st.eta);
+        st.a = std::exp(st.logA);
+        steps_.push_back(st);
+    }
 }
 
 const FrontDeficit::Profile &FrontDeficit::profile(std::size_t k) const
@@ -26,22 +37,19 @@ const FrontDeficit::Profile &FrontDeficit::profile(std::size_t k) const
     Profile &p = profiles_[k];
     if (!p.xi.empty()) return p;
     const double inverse = 1.0 - double(k) / (kSpeedRatios - 1);  // 1 / r
+    const double logInverse = inverse > 0.0 ? std::log(inverse) : -HUGE_VAL;
     p.xi.reserve(kSteps + 1);
     p.deficit.reserve(kSteps + 1);
     p.xi.push_back(0.0);
     p.deficit.push_back(0.0);
     double xi = 0.0, deficit = 0.0;
-    for (int i = 0; i < kSteps; ++i) {
-        const double from = kLastV * std::pow(double(i) / kSteps, 2.0);
-        const double to = kLastV * std::pow(double(i + 1) / kSteps, 2.0);
-        const double v = 0.5 * (from + to), dv = to - from, eta = 1.0 - std::exp(-v);
-        const double logA = sigma2_ * std::log(eta), a = std::exp(logA);
+    for (const Step &st : steps_) {
         // min(1, r a)^2 a^(-2m) in logs: r a < 1 where a < 1 / r.
-        const double carried = inverse > 0.0 ? std::min(0.0, logA - std::log(inverse)) : 0.0;
-        const double slope = std::exp(2.0 * carried - 2.0 * m_ * logA) - 1.0;
-        const double dxi = (1.0 - eta) / slope * dv;
+        const double carried = std::min(0.0, st.logA - logInverse);
+        const double slope = std::exp(2.0 * carried - 2.0 * m_ * st.logA) - 1.0;
+        const double dxi = (1.0 - st.eta) / slope * st.dv;
         xi += dxi;
-        deficit += (1.0 - a) * dxi;
+        deficit += (1.0 - st.a) * dxi;
         p.xi.push_back(xi);
         p.deficit.push_back(deficit);
     }

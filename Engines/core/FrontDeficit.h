@@ -30,7 +30,11 @@ private:
     };
     const Profile &profile(std::size_t k) const;
 
-    double m_, sigma2_;
+    struct Step {
+        double dv, eta, logA, a;  // a = eta^sigma2
+    };
+    double m_;
+    std::vector<Step> steps_;  // the integration's steps, from the front
     // At even steps of 1 / r from 1 (r = 1) to 0 (r infinite), each integrated when first
     // needed: a run reads only the few its fronts move at.
     mutable std::vector<Profile> profiles_;
