@@ -11,6 +11,7 @@
 // The deficit over a front zone of length X (in y_n / S0) is integral_0^X (1 - a) d xi, in
 // units of A_n y_n / S0.
 
+#include <cstddef>
 #include <vector>
 
 namespace hydraulics {

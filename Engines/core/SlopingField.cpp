@@ -1,7 +1,6 @@
 #include "SlopingField.h"
 
 #include "FrontDeficit.h"
-#include "Gauss.h"
 #include "Performance.h"
 #include "Roots.h"
 #include "SurfaceDrainage.h"
@@ -124,6 +123,7 @@ Trajectory slopingAdvance(const SlopingField &f, AdvanceStatus &status)
             if (j > 0) storage += 0.5 * (last + a) * (tr.x[j] - tr.x[j - 1]);
             last = a;
         }
+        // The front's own speed over the step to this station shapes the profile behind it.
         const std::size_t n = tr.x.size();
         const double speed = (tr.x[n - 1] - tr.x[n - 2]) / std::max(t - tr.t[n - 2], 1e-9);
         storage -= std::min(fa.frontStorageDeficit(f.inflow - beyond[0], tr.x.back(), speed), storage);
@@ -144,7 +144,8 @@ Trajectory slopingAdvanceAfterCutoff(const SlopingField &f, const Trajectory &ru
     // surface; on a near-level one the mean area V / x_f, and its flow wets fresh ground as
     // the running front's did. Right after cutoff that is more than the running front carries,
     // so the front goes on as it did until the drainage catches up with it; then it slows as
-    // the water drains.
+    // the water drains. On a near-level field the depth gradient keeps the pond spreading
+    // behind a translating front (translatingSpeed), as a level basin's after cutoff.
     Trajectory tr = running.until(cutoff);
     const double applied = f.inflow * cutoff, m = fa.rating.m;
     const double piled = m > 1.0 ? m / (m - 1.0) : 1.0;  // the wave's front area over its mean
@@ -158,7 +159,8 @@ Trajectory slopingAdvanceAfterCutoff(const SlopingField &f, const Trajectory &ru
         const double frontFlow = fa.rating.alpha * std::pow(frontArea, m);
         const double wetting = (1.0 - steep) * atStation(running, zone, xf);
         const double drained = frontFlow / (frontArea + wetting);
-        const double mean = volume / xf, translating = translatingSpeed(fa, volume, xf) * mean / (mean + wetting);
+        const double mean = volume / xf;
+        const double translating = translatingSpeed(fa, volume, xf) * mean / (mean + wetting);
         // Never faster than the front with the inflow running.
         return std::min(running.speed(xf), std::max(drained, translating));
     };
