@@ -2,6 +2,7 @@
 // refuses a seeded grid of realistic evaluations. The engines are loaded from the benchmark's
 // own folder, as the program loads them from its own:
 //   build/bin/irrika_engine_bench
+#include "ComparedField.h"
 #include "EngineLibrary.h"
 #include "ExecutableFolder.h"
 #include "PracticalFields.h"
@@ -54,18 +55,9 @@ TIrrikaInfoRecord border(int operation, int infiltration)
 // A near-level rough border cut off long before its front arrives: the slowest to drain.
 TIrrikaInfoRecord nearLevelBorder()
 {
-    TIrrikaInfoRecord r = borderRecord(0, 1, 2);
-    r.Length = 124.7;
-    r.Width = 15;
-    r.LengthWidthRatio = r.Length / r.Width;
-    r.Slope = 0.00038;
-    r.FlowResistance = 0.22;
-    r.FlowRate = 4.05 * 0.06 * r.Width;
-    r.KostiakovA = 0.594;
-    r.KostiakovK = 0.002403;
-    r.KostiakovFo = 0.0001316;
+    TIrrikaInfoRecord r = engineRecord(
+        {"near-level", Kind::Border, 124.7, 0.00038, 0.22, 4.05, 15, 0.594, 2.403, 0.1316, 46});
     r.RequiredDepth = 0.06;
-    r.CutoffTime = 46;
     return r;
 }
 

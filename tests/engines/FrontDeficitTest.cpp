@@ -19,8 +19,9 @@ const double kM = 5.0 / 3.0, kSigma2 = 1.0;
 TEST(FrontDeficit, CloseToTheFrontTheProfileIsTheLevelBasinFront)
 {
     // Where the flow is still c A all the way (r a < 1) and the front is fast (r^2 eta^(-q)
-    // >> 1), d eta / d xi = r^2 eta^(-q) with q = 2 sigma2 (m - 1): eta = ((q + 1) r^2 xi)^(1 / (q + 1)), so the area held over the
-    // length X is X (q + 1) / (q + 2) of the area at X.
+    // >> 1), d eta / d xi = r^2 eta^(-q) with q = 2 sigma2 (m - 1), so
+    // eta = ((q + 1) r^2 xi)^(1 / (q + 1)) and the area held over the length X is
+    // X (q + 1) / (q + 2) of the area at X.
     const FrontDeficit deficit(kM, kSigma2);
     const double q = 2.0 * kSigma2 * (kM - 1.0);
     for (const double r : {2.0, 3.0}) {
