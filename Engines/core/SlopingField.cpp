@@ -227,11 +227,33 @@ void capByWaterApplied(const SlopingField &f, SlopingRun &run)
     if (auto gone = findRoot(surplus, from, last, 1e-12)) run.waterGone = *gone;
 }
 
+// The front from cutoff on as the drained surface carries it, through the centres of the cells
+// it wetted; at the end as far beyond the last centre as the last two centres' times say.
+Trajectory carriedOn(Trajectory tr, const DrainedSurface &d, double length)
+{
+    const std::size_t n = d.x.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        if (d.x[i] <= tr.x.back()) continue;
+        if (d.wetted[i] == kNever) return tr;  // it stopped short
+        tr.x.push_back(d.x[i]);
+        // A cell wetted in the first step may share the cutoff's time: keep the times rising.
+        tr.t.push_back(std::max(d.wetted[i], tr.t.back() + 1e-6));
+    }
+    const std::size_t k = tr.x.size();
+    const double dt = k > 2 ? (tr.t[k - 1] - tr.t[k - 2]) / (tr.x[k - 1] - tr.x[k - 2]) : 0.0;
+    tr.t.push_back(tr.t.back() + dt * (length - tr.x.back()));
+    tr.x.push_back(length);
+    tr.reachesEnd = true;
+    return tr;
+}
+
 // Cells of the drained surface: the recession on 15 to 40 of them differs by a few minutes.
 const int kDrainageCells = 20;
 
 // Recession from the surface water at cutoff, laid out as the zero-inertia profile of the
-// flow along the field and drained cell by cell (SurfaceDrainage.h).
+// flow along the field and drained cell by cell (SurfaceDrainage.h). A cutoff before the
+// front reaches the end leaves the run's advance from cutoff on to the drained surface, never
+// ahead of the advance the run held.
 void drainRecession(const SlopingField &f, SlopingRun &run, double flowAtCutoff)
 {
     // The running advance found the inlet's uniform flow.
@@ -253,6 +275,7 @@ void drainRecession(const SlopingField &f, SlopingRun &run, double flowAtCutoff)
     }
     const DrainedSurface d =
         drainSurface(cells, f.z, run.advance, f.length, start, area);
+    if (start < run.advance.endTime()) run.advance = carriedOn(run.advance.until(start), d, f.length);
     // The inlet recedes before the first cell's centre does: linear from the first two.
     const double inletDries = std::max(start, 1.5 * d.recession[0] - 0.5 * d.recession[1]);
     run.recessionX.assign(1, 0.0);
@@ -284,6 +307,7 @@ std::optional<SlopingRun> runSlopingField(const SlopingField &f, const Trajector
     // No uniform flow for the flow at cutoff: nothing to drain.
     if (!inletFlow(f, flowAtCutoff)) return std::nullopt;
     drainRecession(f, run, flowAtCutoff);
+    if (!run.advance.reachesEnd) return run;  // the drained water stopped short
     capByWaterApplied(f, run);
     // A front that gets to the end only once the water there has drained brings the end
     // nothing: it stops short as far as the field is concerned.

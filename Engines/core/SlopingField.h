@@ -9,16 +9,21 @@
 // the intake upstream, less the zero-inertia front, where the depth falls from normal to nought
 // over a length of the order of the normal depth over the slope.
 //
-// After a cutoff before the front reaches the end the front is fed by the draining wave. On a
-// steep field its area grows towards the front as A ~ x^(1/(m-1)) for the rating
-// Q = alpha A^m, and the front carries m V / ((m - 1) x_f), V the water still on the surface;
-// on a near-level one the surface stays nearly flat, the front carries about V / x_f, and its
-// flow has to wet the fresh ground ahead as the running front's did. Never faster than with
-// the inflow running; it stops where the water is gone.
+// After a cutoff before the front reaches the end the front is fed by the draining wave. By
+// volume balance: on a steep field its area grows towards the front as A ~ x^(1/(m-1)) for
+// the rating Q = alpha A^m, and the front carries m V / ((m - 1) x_f), V the water still on
+// the surface; on a near-level one the surface stays nearly flat, the front carries about
+// V / x_f, and its flow has to wet the fresh ground ahead as the running front's did. Never
+// faster than with the inflow running; it stops where the water is gone. That balance counts
+// intake on ground the water has already left, so on a steep field it runs the front on too
+// far. The coarse zero-inertia solve of the water on the surface (SurfaceDrainage.h) lets the
+// ground upstream dry and carries the front on cell by cell; on a near-level field it runs
+// the front on ahead of finer zero-inertia computations. The front goes on as the later of
+// the two says.
 //
 // The inflow may be cut back when the front reaches the end. Recession: the water on the
-// surface at cutoff, drained by a coarse zero-inertia solve (SurfaceDrainage.h), sets when
-// each point dries; the inlet's drying is the depletion time.
+// surface at cutoff, drained by that solve, sets when each point dries; the inlet's drying is
+// the depletion time.
 
 #include "Advance.h"
 #include "Section.h"
@@ -48,8 +53,9 @@ std::optional<Inlet> inletFlow(const SlopingField &f, double flow);
 // when the intake takes the whole inflow before that (or no uniform flow exists).
 Trajectory slopingAdvance(const SlopingField &f, AdvanceStatus &status);
 
-// The advance when the inflow stops before the front reaches the end; reachesEnd tells whether
-// the front gets there on the surface water.
+// The advance by volume balance when the inflow stops before the front reaches the end;
+// reachesEnd tells whether the front gets there on the surface water. The whole run
+// (runSlopingField) carries the front on by the drained surface, never ahead of this one.
 Trajectory slopingAdvanceAfterCutoff(const SlopingField &f, const Trajectory &running,
                                      double cutoff);
 

@@ -10,15 +10,20 @@ namespace {
 // Below this share of the bed slope the flux is taken linear in the surface slope, which
 // keeps the flux smooth where a pond lies flat.
 const double kFlatShare = 0.05;
-// Steps of at most a minute and of half the time a kinematic wave takes through a cell; the
-// depth gradient's part is implicit, so a flat pond does not force tiny steps.
+// Steps of at most a minute and of a quarter of the time a kinematic wave takes through a cell
+// (with half of it a steep field's surface drains a few minutes early); the depth gradient's
+// part is implicit, so a flat pond does not force tiny steps.
 const double kLongestStep = 1.0;
-const double kCourant = 0.5;
+const double kCourant = 0.25;
 // A cell holding less than this depth (m) counts as dry.
 const double kDryDepth = 1.0e-4;
 const int kMaxSteps = 100000;
 // Profile steps per cell.
 const int kProfileSteps = 4;
+// Ahead of the front at the start the front stands at a cell's centre once the water that has
+// entered the cell would hold this share of its upstream neighbour's area. Water that ran on
+// through the cell, or off the free end, counts: it got there.
+const double kFrontShare = 0.3;
 
 // Implicit Euler step of dy/ds = S0 ((yn / y)^p - 1) over ds: the root of
 // g(y') = y' - y - ds S0 ((yn / y')^p - 1), concave and increasing, by Newton's method from
@@ -86,13 +91,16 @@ DrainedSurface drainSurface(const SurfaceCells &cells, const KostiakovLewis &z,
     const double eps = kFlatShare * slope, dryArea = ff.area(kDryDepth);
     auto conveyance = [&](double a) { return ff.rating.alpha * std::pow(a, m) / std::sqrt(slope); };
     DrainedSurface out;
-    std::vector<double> wetted(n), taken(n), y(n), stage(n), top(n), flux(n + 1), gives(n);
+    std::vector<double> &wetted = out.wetted;
+    wetted.resize(n);
+    std::vector<double> notBefore(n), entered(n, 0.0), taken(n), y(n), stage(n), top(n), flux(n + 1), gives(n);
     std::vector<double> left(n + 1, 0.0), right(n + 1, 0.0), lower(n), diag(n), upper(n), rhs(n), change(n);
     out.x.resize(n);
     out.recession.assign(n, start);
     for (std::size_t i = 0; i < n; ++i) {
         out.x[i] = (i + 0.5) * dx;
-        wetted[i] = advance.time(out.x[i]);
+        notBefore[i] = advance.time(out.x[i]);
+        wetted[i] = notBefore[i] <= start ? notBefore[i] : kNever;
         taken[i] = z.depth(std::max(0.0, start - wetted[i]));
     }
     double t = start;
@@ -159,6 +167,7 @@ DrainedSurface drainSurface(const SurfaceCells &cells, const KostiakovLewis &z,
         t += dt;
         for (std::size_t i = 0; i < n; ++i) {
             area[i] = std::max(0.0, area[i] + dt / dx * (flux[i] - flux[i + 1]));
+            entered[i] += dt * std::max(0.0, flux[i]);
             if (area[i] > 0.0 && t > wetted[i]) {
                 // The ground takes what its opportunity time asks, never more than the cell
                 // holds (a cell short of water catches up later).
@@ -167,6 +176,12 @@ DrainedSurface drainSurface(const SurfaceCells &cells, const KostiakovLewis &z,
                 taken[i] += take;
             }
             if (area[i] >= dryArea) out.recession[i] = t;
+        }
+        // The drained water carries the front on over ground it had not reached.
+        for (std::size_t i = 0; i < n; ++i) {
+            if (wetted[i] != kNever || t < notBefore[i]) continue;
+            const bool reached = entered[i] >= dryArea * dx && (i == 0 || entered[i] >= kFrontShare * area[i - 1] * dx);
+            if (reached) wetted[i] = t;
         }
     }
     return out;

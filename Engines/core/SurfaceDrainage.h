@@ -7,7 +7,8 @@
 // empties the field, through the free end and into the ground, and it sets when each point
 // recedes. The conveyance is the kinematic rating's, K(A) = alpha A^m / sqrt(S0); the depth
 // follows the power law A ~ y^sigma2. The ground at each cell starts to take in water when
-// the advance reaches the cell's centre.
+// the front stands at the cell's centre; before the front reaches the end, the draining water
+// carries it on over the cells ahead.
 
 #include "Section.h"
 #include "Trajectory.h"
@@ -32,11 +33,14 @@ std::vector<double> profileAreas(const SurfaceCells &cells, double length, doubl
 
 struct DrainedSurface {
     std::vector<double> x, recession;  // cell centres, and when each last held water (min)
+    std::vector<double> wetted;  // when the front stood at each centre (min); kNever: never
 };
 
 // From time start, the cutoff, when the cells hold area, until the surface is dry; the free
 // end drains at normal depth. The ground takes in z (m3 per metre of field) from the time the
-// advance passed each cell's centre.
+// front stood at each cell's centre: the advance's time where the front had passed it by
+// start; beyond, when the draining water has got there, but never before the advance says
+// (nowhere the advance does not reach).
 DrainedSurface drainSurface(const SurfaceCells &cells, const KostiakovLewis &z,
                             const Trajectory &advance, double length, double start,
                             std::vector<double> area);

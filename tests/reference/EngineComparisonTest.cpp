@@ -50,6 +50,20 @@ const ComparedField kFields[] = {
     // Its front gets to the end only as the last water there soaks in: the end gets none, and
     // the reference's front stops 3 m short.
     {"border 221 m, S 0.00049, n 0.114, end dry", Kind::Border, 221.5, 0.00049, 0.114, 2.552, 15, 0.495, 7.763, 0.0755, 155.2},
+    // A steeper border cut off at 0.47 of its advance: the water draining down the field feeds
+    // a front that slows over the last third, and the ground upstream has dried meanwhile.
+    {"border 315 m, S 0.0017, n 0.164, cut off early", Kind::Border, 315.2, 0.00168, 0.164, 4.132, 15, 0.457, 4.999, 0.0851, 68.8},
+};
+
+// Cutoff designs (mode 3) of steeper borders for a depth that asks an early cutoff, from the
+// seeded sample.
+struct Design {
+    ComparedField field;
+    double requiredDepth;  // mm
+};
+const Design kDesigns[] = {
+    {{"border 315 m, S 0.0017, for 40 mm", Kind::Border, 315.2, 0.00168, 0.164, 4.132, 15, 0.457, 4.999, 0.0851, 0}, 40},
+    {{"border 397 m, S 0.0029, for 41 mm", Kind::Border, 397.2, 0.00292, 0.197, 4.368, 15, 0.411, 7.351, 0.040, 0}, 41.2},
 };
 
 // Time at x from the engine's advance profile (rows at i L / last), between two rows along
@@ -126,5 +140,29 @@ TEST(EngineComparison, EnginesFollowTheZeroInertiaReference)
         // The least watered point decides a design: within 10 %, or 5 mm where it gets little.
         EXPECT_NEAR(engLeast, refLeast, std::max(0.10 * refLeast, 5.0)) << "least infiltrated depth";
         EXPECT_NEAR(engEnd, refEnd, std::max(0.10 * refEnd, 5.0)) << "infiltrated depth at the end";
+    }
+}
+
+TEST(EngineComparison, ACutoffDesignGivesTheTailItsDepthInTheReference)
+{
+    // The engine sizes the cutoff for the least infiltrated depth; irrigated for that long,
+    // the reference's field has to get there too, within 10 % (or 5 mm).
+    for (const Design &d : kDesigns) {
+        SCOPED_TRACE(d.field.name);
+        EngineLibrary engine(library(d.field.kind));
+        ASSERT_TRUE(engine.loaded());
+        TIrrikaInfoRecord r = engineRecord(d.field);
+        r.Mode = 3;
+        r.RequiredDepth = d.requiredDepth / 1000;
+        const TIrrikaInfoRecord o = engine.call(r);
+        ASSERT_EQ(o.ErrorCode, 0);
+        ComparedField irrigated = d.field;
+        irrigated.cutoff = o.CutoffTime;
+        const reference::Result ref = reference::simulate(referenceField(irrigated), reference::Grid{200});
+        ASSERT_TRUE(ref.reachedEnd) << "cut off at " << o.CutoffTime << " min the reference stops short";
+        const double least = referenceLeastDepth(irrigated, ref);
+        std::printf("%-46s cutoff %6.1f min, least depth %5.1f mm in the reference\n", d.field.name,
+                    o.CutoffTime, least);
+        EXPECT_NEAR(least, d.requiredDepth, std::max(0.10 * d.requiredDepth, 5.0));
     }
 }
