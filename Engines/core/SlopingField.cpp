@@ -251,10 +251,10 @@ Trajectory carriedOn(Trajectory tr, const DrainedSurface &d, double length)
 const int kDrainageCells = 20;
 
 // Recession from the surface water at cutoff, laid out as the zero-inertia profile of the
-// flow along the field and drained cell by cell (SurfaceDrainage.h). A cutoff before the
-// front reaches the end leaves the run's advance from cutoff on to the drained surface, never
-// ahead of the advance the run held.
-void drainRecession(const SlopingField &f, SlopingRun &run, double flowAtCutoff)
+// flow along the field and drained cell by cell (SurfaceDrainage.h). Returns the drained
+// surface; after an early cutoff its cells ahead of the front get wet no earlier than the
+// run's advance says.
+DrainedSurface drainRecession(const SlopingField &f, SlopingRun &run, double flowAtCutoff)
 {
     // The running advance found the inlet's uniform flow.
     const auto inlet = inletFlow(f, f.inflow);
@@ -275,7 +275,6 @@ void drainRecession(const SlopingField &f, SlopingRun &run, double flowAtCutoff)
     }
     const DrainedSurface d =
         drainSurface(cells, f.z, run.advance, f.length, start, area);
-    if (start < run.advance.endTime()) run.advance = carriedOn(run.advance.until(start), d, f.length);
     // The inlet recedes before the first cell's centre does: linear from the first two.
     const double inletDries = std::max(start, 1.5 * d.recession[0] - 0.5 * d.recession[1]);
     run.recessionX.assign(1, 0.0);
@@ -287,6 +286,7 @@ void drainRecession(const SlopingField &f, SlopingRun &run, double flowAtCutoff)
     run.recessionX.push_back(f.length);
     run.recessionT.push_back(d.recession.back());
     run.depletion = inletDries;
+    return d;
 }
 
 }  // namespace
@@ -306,12 +306,16 @@ std::optional<SlopingRun> runSlopingField(const SlopingField &f, const Trajector
     run.applied = cutoff > tL ? f.inflow * tL + flowAtCutoff * (cutoff - tL) : f.inflow * cutoff;
     // No uniform flow for the flow at cutoff: nothing to drain.
     if (!inletFlow(f, flowAtCutoff)) return std::nullopt;
-    drainRecession(f, run, flowAtCutoff);
+    const DrainedSurface d = drainRecession(f, run, flowAtCutoff);
+    const bool early = cutoff < tL;
+    // From an early cutoff on the drained surface carries the front, never ahead of the
+    // volume balance's.
+    if (early) run.advance = carriedOn(run.advance.until(cutoff), d, f.length);
     if (!run.advance.reachesEnd) return run;  // the drained water stopped short
     capByWaterApplied(f, run);
     // A front that gets to the end only once the water there has drained brings the end
     // nothing: it stops short as far as the field is concerned.
-    if (cutoff < tL && !(run.opportunity(f.length) > 0.0)) run.advance.reachesEnd = false;
+    if (early && !(run.opportunity(f.length) > 0.0)) run.advance.reachesEnd = false;
     return run;
 }
 
