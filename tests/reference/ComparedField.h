@@ -7,7 +7,6 @@
 #include "IrrikaInfoRecord.h"
 #include "ZeroInertia.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -73,6 +72,15 @@ inline TIrrikaInfoRecord engineRecord(const ComparedField &f)
     return r;
 }
 
+// The engine's record for a cutoff design (mode 3) for the required depth (mm).
+inline TIrrikaInfoRecord designRecord(const ComparedField &f, double requiredDepth)
+{
+    TIrrikaInfoRecord r = engineRecord(f);
+    r.Mode = 3;
+    r.RequiredDepth = f.kind == Kind::Basin ? requiredDepth : requiredDepth / 1000;
+    return r;
+}
+
 // The same field for the reference: a strip of unit width, or one furrow.
 inline reference::Field referenceField(const ComparedField &f)
 {
@@ -95,10 +103,10 @@ inline double referenceDepth(const ComparedField &f, double volumePerMetre)
     return volumePerMetre * 1000 / (f.kind == Kind::Furrow ? f.width : 1.0);
 }
 
-// The least infiltrated depth (mm) of the reference's cells.
+// The reference's least infiltrated depth (mm).
 inline double referenceLeastDepth(const ComparedField &f, const reference::Result &ref)
 {
-    return referenceDepth(f, *std::min_element(ref.infiltrated.begin(), ref.infiltrated.end()));
+    return referenceDepth(f, ref.leastInfiltrated());
 }
 
 #endif

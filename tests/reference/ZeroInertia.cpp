@@ -12,8 +12,13 @@ double Intake::volume(double tau) const
 
 namespace {
 
-const double kWetDepth = 1.0e-4;  // m of water that count as wetted ground
-const double kFrontShare = 0.3;
+// The front stands where the water first stands 2 mm deep, and from then on the ground there
+// takes in water. A thinner film only wets the tops of the clods of a prepared field, whose
+// microrelief is a few millimetres to centimetres. Behind a front the flow is 2 to 15 cm deep,
+// so the threshold moves the front by well under a metre; it lies far above the film that the
+// explicit fluxes spread ahead of the front, and at 1 mm a front would need twice the cells
+// for the same grid convergence.
+const double kFrontDepth = 2.0e-3;
 
 // Geometry of the flow area A (m2) of one strip of unit width or one furrow.
 struct Geometry {
@@ -83,18 +88,153 @@ double Result::frontReach() const
 
 double Result::infiltratedAt(double at) const { return interpolate(x, infiltrated, at); }
 
+double Result::leastInfiltrated() const
+{
+    const double least = *std::min_element(infiltrated.begin(), infiltrated.end());
+    const double length = x.back() + x.front();  // the centres lie half a cell in from the ends
+    return std::max(0.0, std::min({least, infiltratedAt(0.0), infiltratedAt(length)}));
+}
+
 double Result::recessionAt(double at) const { return interpolate(x, recession, at); }
+
+namespace {
+
+// The surface of the field between two infiltration updates: cell areas, face fluxes and how
+// fast each cell's area answers a change of its own (the explicit stability bound).
+class Surface {
+public:
+    Surface(const Field &field, const Grid &grid)
+        : field_(field), grid_(grid), n_(grid.cells), dx_(field.length / grid.cells),
+          geo_{field.channel, field.manningN,
+               2.0 * std::sqrt(1.0 + field.channel.sideSlope * field.channel.sideSlope)},
+          area_(n_, 0.0), y_(n_), stage_(n_), top_(n_), rate_(n_), outflow_(n_), flux_(n_ + 1)
+    {
+    }
+
+    // One explicit step with the inflow (m3/s) at the inlet, never past `until` (s); returns
+    // its length (s) and adds what came in and ran off.
+    double step(double inflow, double until, double &applied, double &runoff)
+    {
+        const double dt = std::min(fluxes(inflow), until);
+        keepAreasPositive(dt);
+        for (int i = 0; i < n_; ++i) area_[i] = std::max(0.0, area_[i] + dt / dx_ * (flux_[i] - flux_[i + 1]));
+        applied += flux_[0] * dt;
+        runoff += flux_[n_] * dt;
+        return dt;
+    }
+
+    double depth(int i) const { return area_[i] > 0.0 ? geo_.depth(area_[i]) : 0.0; }
+    double cellLength() const { return dx_; }
+    std::vector<double> &areas() { return area_; }  // m2 per cell
+
+private:
+    // Face fluxes at the current areas; returns the longest stable step (s).
+    double fluxes(double inflow)
+    {
+        for (int i = 0; i < n_; ++i) {
+            y_[i] = depth(i);
+            stage_[i] = y_[i] - field_.slope * (i + 0.5) * dx_;
+            // A nearly dry furrow's stage answers its area as at the front depth: thinner
+            // films hold too little water to matter to the step.
+            top_[i] = geo_.topWidth(std::max(y_[i], kFrontDepth));
+            rate_[i] = 0.0;
+        }
+        flux_[0] = inflow;
+        for (int j = 1; j < n_; ++j) flux_[j] = faceFlux(j);
+        flux_[n_] = 0.0;
+        if (!field_.closedEnd && area_[n_ - 1] > 0.0) {
+            const double k = geo_.conveyance(area_[n_ - 1], y_[n_ - 1]);
+            flux_[n_] = k * std::sqrt(field_.slope);
+            rate_[n_ - 1] += flux_[n_] * geo_.logConveyanceSlope(area_[n_ - 1], y_[n_ - 1]);
+        }
+        double fastest = 0.0;
+        for (int i = 0; i < n_; ++i) fastest = std::max(fastest, rate_[i] / dx_);
+        return std::min(fastest > 0.0 ? grid_.stability / fastest : 1.0, 1.0);
+    }
+
+    // Manning's flux through face j (between cells j-1 and j) with the stage difference as
+    // friction slope; adds the face's part of both cells' stability rates.
+    double faceFlux(int j)
+    {
+        const double sf = (stage_[j - 1] - stage_[j]) / dx_;
+        const int donor = sf >= 0.0 ? j - 1 : j, other = sf >= 0.0 ? j : j - 1;
+        if (!(area_[donor] > 0.0)) return 0.0;
+        // Between two wet cells the conveyance of their mean area (second order); into a dry
+        // cell that of the cell the water leaves.
+        const double a = area_[other] > 0.0 ? 0.5 * (area_[j - 1] + area_[j]) : area_[donor];
+        const double depth = area_[other] > 0.0 ? geo_.depth(a) : y_[donor];
+        const double k = geo_.conveyance(a, depth), dLogK = geo_.logConveyanceSlope(a, depth);
+        const double s = std::fabs(sf), eps = grid_.flatSlope;
+        const double root = std::sqrt(std::max(s, eps));
+        const double flux = k * sf / root;
+        const double g = s > eps ? k / (2.0 * root) : k / root;
+        rate_[donor] += std::fabs(flux) * dLogK + g / (dx_ * top_[donor]);
+        rate_[other] += std::fabs(flux) * dLogK + g / (dx_ * top_[other]);
+        return flux;
+    }
+
+    // No cell gives more than it holds over dt.
+    void keepAreasPositive(double dt)
+    {
+        std::fill(outflow_.begin(), outflow_.end(), 0.0);
+        for (int j = 1; j <= n_; ++j) {
+            if (flux_[j] > 0.0) outflow_[j - 1] += flux_[j];
+            else if (flux_[j] < 0.0 && j < n_) outflow_[j] -= flux_[j];
+        }
+        for (int i = 0; i < n_; ++i) {
+            const double give = outflow_[i] * dt;
+            if (give <= area_[i] * dx_) continue;
+            const double scale = area_[i] * dx_ / give;
+            if (flux_[i + 1] > 0.0) flux_[i + 1] *= scale;
+            if (i > 0 && flux_[i] < 0.0) flux_[i] *= scale;
+        }
+    }
+
+    const Field &field_;
+    const Grid &grid_;
+    const int n_;
+    const double dx_;
+    const Geometry geo_;
+    std::vector<double> area_, y_, stage_, top_, rate_, outflow_, flux_;
+};
+
+// Marks the cells the front has reached by time t (min) and those still under water.
+void markFront(const Surface &surface, double t, Result &out)
+{
+    for (std::size_t i = 0; i < out.x.size(); ++i) {
+        if (surface.depth(int(i)) < kFrontDepth) continue;
+        if (out.advance[i] < 0.0) out.advance[i] = t;
+        out.recession[i] = t;
+    }
+}
+
+// Each reached cell takes in what its opportunity time asks, as far as it holds water (a cell
+// short of water catches up when more comes); returns the volume left on the reached cells.
+double infiltrate(const Intake &intake, double t, Surface &surface, Result &out)
+{
+    double onReached = 0.0;
+    for (std::size_t i = 0; i < out.x.size(); ++i) {
+        double &area = surface.areas()[i];
+        if (out.advance[i] < 0.0) continue;
+        const double due = intake.volume(t - out.advance[i]);
+        const double take = std::min(area, std::max(0.0, due - out.infiltrated[i]));
+        area -= take;
+        out.infiltrated[i] += take;
+        onReached += area * surface.cellLength();
+    }
+    return onReached;
+}
+
+}  // namespace
 
 Result simulate(const Field &field, const Grid &grid)
 {
     const int n = grid.cells;
-    const double dx = field.length / n;
-    const Geometry geo{field.channel, field.manningN,
-                       2.0 * std::sqrt(1.0 + field.channel.sideSlope * field.channel.sideSlope)};
+    Surface surface(field, grid);
+    const double dx = surface.cellLength();
     const double inflow = field.inflow / 60.0;  // m3/s
     const double cutoff = field.cutoff * 60.0;  // s
     const double tMax = grid.maxMinutes * 60.0;
-    const double eps = grid.flatSlope;
 
     Result out;
     out.x.resize(n);
@@ -103,105 +243,23 @@ Result simulate(const Field &field, const Grid &grid)
     out.recession.assign(n, -1.0);
     out.infiltrated.assign(n, 0.0);
 
-    std::vector<double> area(n, 0.0), y(n), stage(n), conv(n), logSlope(n), top(n);
-    std::vector<double> flux(n + 1), rate(n), outflow(n);
     double t = 0.0, nextIntake = grid.intakeStep;
     while (t < tMax) {
-        for (int i = 0; i < n; ++i) {
-            y[i] = area[i] > 0.0 ? geo.depth(area[i]) : 0.0;
-            stage[i] = y[i] - field.slope * out.x[i];
-            conv[i] = area[i] > 0.0 ? geo.conveyance(area[i], y[i]) : 0.0;
-            logSlope[i] = area[i] > 0.0 ? geo.logConveyanceSlope(area[i], y[i]) : 0.0;
-            top[i] = geo.topWidth(std::max(y[i], kWetDepth));
-            rate[i] = 0.0;
-        }
-        // Fluxes and the sensitivity of each cell's net flux to its own area.
-        flux[0] = t < cutoff ? inflow : 0.0;
-        for (int j = 1; j < n; ++j) {
-            const double sf = (stage[j - 1] - stage[j]) / dx;
-            const int donor = sf >= 0.0 ? j - 1 : j, other = sf >= 0.0 ? j : j - 1;
-            if (conv[donor] <= 0.0) {
-                flux[j] = 0.0;
-                continue;
-            }
-            // Between two wet cells the conveyance of their mean area (second order); into a
-            // dry cell that of the cell the water leaves.
-            double k = conv[donor], dLogK = logSlope[donor];
-            if (area[other] > 0.0) {
-                const double mean = 0.5 * (area[j - 1] + area[j]), depth = geo.depth(mean);
-                k = geo.conveyance(mean, depth);
-                dLogK = geo.logConveyanceSlope(mean, depth);
-            }
-            const double s = std::fabs(sf);
-            const double root = std::sqrt(std::max(s, eps));
-            flux[j] = k * sf / root;
-            const double g = s > eps ? k / (2.0 * root) : k / root;
-            rate[donor] += std::fabs(flux[j]) * dLogK + g / (dx * top[donor]);
-            rate[other] += std::fabs(flux[j]) * dLogK + g / (dx * top[other]);
-        }
-        flux[n] = 0.0;
-        if (!field.closedEnd && conv[n - 1] > 0.0) {
-            flux[n] = conv[n - 1] * std::sqrt(field.slope);
-            rate[n - 1] += flux[n] * logSlope[n - 1];
-        }
-        double fastest = 0.0;
-        for (int i = 0; i < n; ++i) fastest = std::max(fastest, rate[i] / dx);
-        double dt = fastest > 0.0 ? grid.stability / fastest : 1.0;
-        dt = std::min(dt, 1.0);
-        if (t < cutoff && t + dt > cutoff) dt = cutoff - t;
-
-        // No cell gives more than it holds.
-        for (int i = 0; i < n; ++i) outflow[i] = 0.0;
-        for (int j = 1; j <= n; ++j) {
-            if (flux[j] > 0.0) outflow[j - 1] += flux[j];
-            else if (flux[j] < 0.0 && j < n) outflow[j] -= flux[j];
-        }
-        for (int i = 0; i < n; ++i) {
-            const double give = outflow[i] * dt;
-            if (give <= area[i] * dx) continue;
-            const double scale = area[i] * dx / give;
-            if (flux[i + 1] > 0.0) flux[i + 1] *= scale;
-            if (i > 0 && flux[i] < 0.0) flux[i] *= scale;
-        }
-        for (int i = 0; i < n; ++i) area[i] = std::max(0.0, area[i] + dt / dx * (flux[i] - flux[i + 1]));
-        out.applied += flux[0] * dt;
-        out.runoff += flux[n] * dt;
-        t += dt;
-
-        for (int i = 0; i < n; ++i) {
-            if (area[i] <= 0.0 || geo.depth(area[i]) < kWetDepth) continue;
-            // The front stands at a cell's centre once the cell holds a good share of what
-            // its upstream neighbour holds. The cell's infiltration starts then too: the
-            // midpoint of the times at which its ground gets wet.
-            if (out.advance[i] < 0.0 && (i == 0 || area[i] >= kFrontShare * area[i - 1]))
-                out.advance[i] = t / 60.0;
-            if (out.advance[i] < 0.0) continue;
-            out.recession[i] = t / 60.0;
-        }
-        if (t >= nextIntake) {
-            nextIntake = t + grid.intakeStep;
-            double onReached = 0.0, ahead = 0.0;
-            for (int i = 0; i < n; ++i) {
-                if (out.advance[i] >= 0.0) {
-                    const double due = field.intake.volume(t / 60.0 - out.advance[i]);
-                    const double take = std::min(area[i], std::max(0.0, due - out.infiltrated[i]));
-                    area[i] -= take;
-                    out.infiltrated[i] += take;
-                    onReached += area[i] * dx;
-                } else {
-                    ahead += area[i] * dx;
-                }
-            }
-            // Done when the water is gone; ahead of a front that stopped short a film too thin
-            // to count as wetted ground may stay.
-            if (t >= cutoff && onReached <= 1.0e-9 * out.applied && ahead <= 1.0e-4 * out.applied) break;
-        }
+        const bool running = t < cutoff;
+        t += surface.step(running ? inflow : 0.0, running ? cutoff - t : tMax - t, out.applied, out.runoff);
+        markFront(surface, t / 60.0, out);
+        if (t < nextIntake) continue;
+        nextIntake = t + grid.intakeStep;
+        const double onReached = infiltrate(field.intake, t / 60.0, surface, out);
+        // Done once the reached ground has taken in the water; a film ahead of a front that
+        // stopped short, too thin to count as standing water, is left where it lies.
+        if (t >= cutoff && onReached <= 1.0e-9 * out.applied) break;
     }
     out.endTime = t / 60.0;
     out.reachedEnd = out.advance[n - 1] >= 0.0;
     for (int i = 0; i < n; ++i) {
         out.infiltratedVolume += out.infiltrated[i] * dx;
-        out.surface += area[i] * dx;
+        out.surface += surface.areas()[i] * dx;
     }
     return out;
 }
