@@ -248,6 +248,7 @@ Result simulate(const Field &field, const Grid &grid)
         const bool running = t < cutoff;
         t += surface.step(running ? inflow : 0.0, running ? cutoff - t : tMax - t, out.applied, out.runoff);
         markFront(surface, t / 60.0, out);
+        if (grid.stopAtTheEnd && out.advance[n - 1] >= 0.0) break;
         if (t < nextIntake) continue;
         nextIntake = t + grid.intakeStep;
         const double onReached = infiltrate(field.intake, t / 60.0, surface, out);

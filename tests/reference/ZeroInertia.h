@@ -53,6 +53,7 @@ struct Grid {
     double intakeStep = 1.0;     // s between infiltration updates
     double flatSlope = 1.0e-5;   // below this surface slope the flux is taken linear in it
     double maxMinutes = 5000;
+    bool stopAtTheEnd = false;  // stop once the front reaches the end, to time the advance only
 };
 
 struct Result {
