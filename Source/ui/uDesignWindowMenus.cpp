@@ -79,6 +79,21 @@ const TRadioItemDef kShapeItems[] = {
      {0, 0, 3413}, csTrapezoidal, false},
 };
 
+// The submenus that hold the radio items, and the furrow's Sigma & Tau item, with their
+// help contexts (0: none).
+const TMenuItemDef kFlowMenu = {"mniFlowrate", "&Flow rate", "Unit | Select unit for flow rate", 0, 0};
+const TMenuItemDef kLengthMenu = {"mniLength", "&Length", "Length | Select unit for length and width", 0, 0};
+const TMenuItemDef kDepthMenu = {"mniDepth", "&Depth", "Depth | Select unit for depth", 0, 0};
+const char *const kAmountDepthCaption = "&Amount/Depth";  // the furrow's depth menu
+const TMenuItemDef kTimeMenu = {"mniTime", "&Time", "Time | Select unit for time", 0, 0};
+const TMenuItemDef kGeometryMenu = {"mniGeometry", "&Geometry", "Geometry | Select geometry option", 3400, 0};
+const TMenuItemDef kCrossSectionMenu = {"mniCrossSection", "&Cross-section type",
+                                        "Cross-section | Select cross-section mode", 3410, 32};
+const TMenuItemDef kSigmaTauItem = {"mniSigma_Tau", "&Sigma && Tau", "Sigma & Tau | Select Sigma & Tau mode", 3420,
+                                    32};
+const TMenuItemDef kParametersInfiltrationMenu = {"mniParametersInfiltration", "&Infiltration",
+                                                  "Infiltration | Select infiltration option", 3300, 0};
+
 const char *const kValue = "Value";
 
 }  // namespace
@@ -115,36 +130,33 @@ void TfrmDesignWindow::BuildOptionMenus()
         group.Check(group.Items().front());
     };
 
-    QMenu *flow = AddSubMenu(FUnitsMenu, {"mniFlowrate", "&Flow rate", "Unit | Select unit for flow rate", 0, 0});
+    QMenu *flow = AddSubMenu(FUnitsMenu, kFlowMenu);
     addItems(flow, FFlowGroup, kFlowItems);
-    QMenu *length =
-        AddSubMenu(FUnitsMenu, {"mniLength", "&Length", "Length | Select unit for length and width", 0, 0});
+    QMenu *length = AddSubMenu(FUnitsMenu, kLengthMenu);
     addItems(length, FLengthGroup, kLengthItems);
-    QMenu *depth = AddSubMenu(FUnitsMenu, {"mniDepth", module == imFurrow ? "&Amount/Depth" : "&Depth",
-                                           "Depth | Select unit for depth", 0, 0});
+    TMenuItemDef depthMenu = kDepthMenu;
+    if (module == imFurrow)
+        depthMenu.Caption = kAmountDepthCaption;
+    QMenu *depth = AddSubMenu(FUnitsMenu, depthMenu);
     addItems(depth, FDepthGroup, kDepthItems);
-    QMenu *time = AddSubMenu(FUnitsMenu, {"mniTime", "&Time", "Time | Select unit for time", 0, 0});
+    QMenu *time = AddSubMenu(FUnitsMenu, kTimeMenu);
     addItems(time, FTimeGroup, kTimeItems);
 
     QMenu *infiltration = FInfiltrationMenu;
     if (FParametersMenu) {
-        QMenu *geometry =
-            AddSubMenu(FParametersMenu, {"mniGeometry", "&Geometry", "Geometry | Select geometry option", 3400, 0});
-        QMenu *crossSection = AddSubMenu(geometry, {"mniCrossSection", "&Cross-section type",
-                                                    "Cross-section | Select cross-section mode", 3410, 32});
+        QMenu *geometry = AddSubMenu(FParametersMenu, kGeometryMenu);
+        QMenu *crossSection = AddSubMenu(geometry, kCrossSectionMenu);
         mniCrossSection = crossSection->menuAction();
         mniCrossSection->setProperty(kValue, fgCrossSectionShape);
         FGeometryGroup.Add(mniCrossSection);
-        mniSigma_Tau = AddMenuItem(geometry, {"mniSigma_Tau", "&Sigma && Tau", "Sigma & Tau | Select Sigma & Tau mode",
-                                              3420, 32});
+        mniSigma_Tau = AddMenuItem(geometry, kSigmaTauItem);
         mniSigma_Tau->setProperty(kValue, fgShapeCoefficients);
         FGeometryGroup.Add(mniSigma_Tau);
         FGeometryGroup.Check(mniCrossSection);
         addItems(crossSection, FCrossSectionGroup, kShapeItems);
         // Opening the shapes selects the cross-section geometry, whether a shape is picked or not.
         connect(crossSection, &QMenu::aboutToShow, this, [this] { Step([this] { RadioGroupClick(mniCrossSection); }); });
-        infiltration = AddSubMenu(FParametersMenu, {"mniParametersInfiltration", "&Infiltration",
-                                                    "Infiltration | Select infiltration option", 3300, 0});
+        infiltration = AddSubMenu(FParametersMenu, kParametersInfiltrationMenu);
     }
     addItems(infiltration, FInfiltrationGroup, kInfiltrationItems);
     if (FOperationMenu)

@@ -155,7 +155,7 @@ void TfrmDesignWindow::fraInfo1stgInformationSelectCell(int /*ACol*/, int ARow)
         break;
     }
     ValidateInputs();
-    if (FTraits.Module == imBasin)
+    if (FTraits.UpdatesInfiltrationFirst)
         UpdateInfiltration();
 }
 
