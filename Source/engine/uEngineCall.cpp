@@ -346,7 +346,7 @@ bool KostiakovKToEngine(TIrrigationModule module, int unitKind, double k, double
     if (!row)
         return false;
     double value = k * row->DepthFactor;
-    if (row->PerHour)
+    if (row->Time == ukHours)
         value *= std::pow(1.0 / 60, A);
     field = value / 1000;
     return true;
@@ -362,7 +362,7 @@ bool KostiakovKFromEngine(TIrrigationModule module, int unitKind, double field, 
         return true;
     }
     double value = field / row->DepthFactor;
-    if (row->PerHour)
+    if (row->Time == ukHours)
         value /= std::pow(1.0 / 60, A);
     k = value * 1000;
     return true;

@@ -248,11 +248,8 @@ void TfrmDesignWindow::TakeOverUnits(TIrrigationRun *from, TIrrigationRun *to)
         // The limits come from the settings file in the settings' unit; a value that holds
         // its own terms (k, the shape coefficients) was copied in the previous run's unit,
         // and its limits must stand in that unit too.
-        if (b->GetUnit() && b->Boundary()) {
-            const double ratio = OwnTermsRatio(*to, b->Name(), b->GetUnit()->Kind(), a->GetUnit()->Kind());
-            b->Boundary()->SetLower(b->Boundary()->Lower() * ratio);
-            b->Boundary()->SetUpper(b->Boundary()->Upper() * ratio);
-        }
+        if (b->GetUnit())
+            ReexpressLimits(*to, *b, b->GetUnit()->Kind(), a->GetUnit()->Kind());
         b->SetUnit(a->GetUnit());
     }
 }
@@ -308,15 +305,14 @@ void TfrmDesignWindow::UpdateSlopingFieldInfiltration()
     const TUnitKind target = KostiakovKind(CheckedKind(FDepthGroup, ukMM), CheckedKind(FTimeGroup, ukMinutes));
     const TUnitKind source = k->GetUnit()->Kind();
     TUnit *targetUnit = run->GetUnits() ? run->GetUnits()->GetUnit(target) : nullptr;
-    double from = 0, to = 0;
+    TBoundary *limits = k->Boundary();
+    TKostiakovK value{k->GetValue(), limits ? limits->Lower() : 0.0, limits ? limits->Upper() : 0.0};
     // A k in a unit that is no k unit stays as it is.
-    if (source == target || !targetUnit || !KostiakovFactor(source, a->GetValue(), from) ||
-        !KostiakovFactor(target, a->GetValue(), to))
+    if (source == target || !targetUnit || !ReexpressKostiakovK(value, source, target, a->GetValue()))
         return;
-    const double ratio = from / to;
-    k->SetDisplayValueAndUnit(k->GetValue() * ratio, targetUnit);
-    if (TBoundary *limits = k->Boundary()) {
-        limits->SetLower(limits->Lower() * ratio);
-        limits->SetUpper(limits->Upper() * ratio);
+    k->SetDisplayValueAndUnit(value.Value, targetUnit);
+    if (limits) {
+        limits->SetLower(value.Lower);
+        limits->SetUpper(value.Upper);
     }
 }
