@@ -175,6 +175,26 @@ const CurveRow kCurveRows[] = {
     {"InfiltrationDepth", &R::InfiltrationProfile, Conversion::Depth, S | F},
 };
 
+// The results the basin and border bindings write before the call: what a run keeps of an
+// engine that reports success and writes no result. The distribution uniformity has none.
+struct PresetRow {
+    double R::*field;
+    double value;
+};
+const PresetRow kResultPresets[] = {
+    {&R::MaxInfDepth, 106},
+    {&R::MinInfDepth, 80},
+    {&R::AverageDepth, 96},
+    {&R::ApplicationEfficiency, 83},
+    {&R::StorageEfficiency, 100},
+    {&R::AdvanceTime, 43},
+    {&R::RecessionTime, 130},
+    {&R::OverIrrLength, 50},
+    {&R::OverIrrDepth, 16},
+    {&R::UnderIrrLength, 0},
+    {&R::UnderIrrDepth, 0},
+};
+
 // Kostiakov k by its unit kind (the model's table of k units). F = (1/60)^A turns a
 // coefficient per hr^A into one per min^A; the factor turns the depth (or the volume per
 // unit length) into millimetres. The volume-per-length units are the furrow's alone.
@@ -326,7 +346,7 @@ bool KostiakovKToEngine(TIrrigationModule module, int unitKind, double k, double
     if (!row)
         return false;
     double value = k * row->DepthFactor;
-    if (row->PerHour)
+    if (row->Time == ukHours)
         value *= std::pow(1.0 / 60, A);
     field = value / 1000;
     return true;
@@ -342,7 +362,7 @@ bool KostiakovKFromEngine(TIrrigationModule module, int unitKind, double field, 
         return true;
     }
     double value = field / row->DepthFactor;
-    if (row->PerHour)
+    if (row->Time == ukHours)
         value /= std::pow(1.0 / 60, A);
     k = value * 1000;
     return true;
@@ -350,17 +370,8 @@ bool KostiakovKFromEngine(TIrrigationModule module, int unitKind, double field, 
 
 void WritePresets(TIrrikaInfoRecord &record)
 {
-    record.MaxInfDepth = 106;
-    record.MinInfDepth = 80;
-    record.AverageDepth = 96;
-    record.ApplicationEfficiency = 83;
-    record.StorageEfficiency = 100;
-    record.AdvanceTime = 43;
-    record.RecessionTime = 130;
-    record.OverIrrLength = 50;
-    record.OverIrrDepth = 16;
-    record.UnderIrrLength = 0;
-    record.UnderIrrDepth = 0;
+    for (const PresetRow &row : kResultPresets)
+        record.*row.field = row.value;
 }
 
 int CalculateRun(TIrrigationDataSet &dataSet, int runNumber, const TEngineCall &call)

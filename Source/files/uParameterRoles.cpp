@@ -1,6 +1,7 @@
 #include "uParameterRoles.h"
 
 #include "uIrrigationRun.h"
+#include "uResultNames.h"
 
 namespace {
 
@@ -9,32 +10,14 @@ constexpr int kReuse = 3;
 constexpr int kInputCategory = 0;
 constexpr int kResultCategory = 1;
 
-TNames Join(TNames first, const TNames &second)
-{
-    first.insert(first.end(), second.begin(), second.end());
-    return first;
-}
-
-// Results of the basin in modes 1 to 3.
-const TNames kB5 = {"Max. inf. depth", "Average depth", "Applic. efficiency", "Advancetime",
-                    "Recessiontime"};
-// Results of the border and the furrow in every mode, and those that mode 4 adds.
-const TNames kR13 = {"Applic. efficiency", "Runoff Ratio", "Deep perc. ratio", "Distribution unif.",
-                     "Uniformity coeff.", "Advancetime", "Depletiontime", "Recessiontime",
-                     "Opportunitytime", "Max. inf. depth", "Min. inf. depth", "Average depth",
-                     "Surface runoff"};
-const TNames kR4 = {"Storage efficiency", "Over-irr. depth", "Under-irr. depth", "Over-irr. length",
-                    "Under-irr. length"};
-
 const TNames kCutbackBoth = {"CutBackRatio", "AdvanceRatio"};
 const TNames kCutbackRatio = {"CutBackRatio"};
 const TNames kReuseRatio = {"TailwaterRecoveryRatio"};
-const TNames kCutbackFlow = {"CutBackFlow"};
-const TNames kCutbackFlowAdvance = {"CutBackFlow", "AdvanceRatio"};
 
-void Mark(TParameters *parameters, const TNames &names, int category)
+template <typename Names>
+void Mark(TParameters *parameters, const Names &names, int category)
 {
-    for (const char *name : names) {
+    for (const auto &name : names) {
         if (TParameter *p = parameters->FindParameter(name)) {
             p->SetCategory(static_cast<TParameterCategory>(category));
             p->SetActive(true);
@@ -53,6 +36,7 @@ int IntegerValue(TParameters *parameters, const char *name)
 const TParameterRoles &BasinRoles()
 {
     static const TParameterRoles roles = {
+        imBasin,
         {},
         false,
         {},
@@ -60,20 +44,17 @@ const TParameterRoles &BasinRoles()
          {1, kAnyKey, {"TimeRatedT100", "Flowresistance", "RequiredDepth"}},
          {2, kAnyKey, {"KostiakovA", "Kostiakovk", "Flowresistance", "RequiredDepth"}}},
         false,
-        {{1, {"BasinLength", "BasinWidth"}, {}, {}, Join({"FlowRate", "CutoffTime"}, kB5), {}},
-         {2, {"FlowRate"}, {}, {}, Join({"BasinLength", "BasinWidth", "CutoffTime"}, kB5), {}},
-         {3, {"FlowRate", "BasinLength", "BasinWidth"}, {}, {}, Join({"CutoffTime"}, kB5), {}},
-         {4, {"FlowRate", "BasinLength", "BasinWidth", "CutoffTime"}, {}, {},
-          {"Min. inf. depth", "Max. inf. depth", "Average depth", "Over-irr. length",
-           "Over-irr. depth", "Under-irr. length", "Under-irr. depth", "Applic. efficiency",
-           "Storage efficiency", "Distribution unif.", "Advancetime", "Recessiontime"},
-          {}}}};
+        {{1, {"BasinLength", "BasinWidth"}, {}, {}},
+         {2, {"FlowRate"}, {}, {}},
+         {3, {"FlowRate", "BasinLength", "BasinWidth"}, {}, {}},
+         {4, {"FlowRate", "BasinLength", "BasinWidth", "CutoffTime"}, {}, {}}}};
     return roles;
 }
 
 const TParameterRoles &BorderRoles()
 {
     static const TParameterRoles roles = {
+        imBorder,
         {"Operation"},
         false,
         {},
@@ -82,20 +63,17 @@ const TParameterRoles &BorderRoles()
           {"Infiltration", "KostiakovA", "Kostiakovk", "KostiakovFo", "Flowresistance",
            "RequiredDepth", "Slope"}}},
         true,
-        {{1, {"BasinLength", "BasinWidth"}, kCutbackBoth, kReuseRatio,
-          Join({"FlowRate", "CutoffTime"}, kR13), kCutbackFlow},
-         {2, {"FlowRate", "LengthWidthRatio"}, kCutbackBoth, kReuseRatio,
-          Join({"BasinLength", "BasinWidth", "CutoffTime"}, kR13), kCutbackFlow},
-         {3, {"FlowRate", "BasinLength", "BasinWidth"}, kCutbackRatio, kReuseRatio,
-          Join({"CutoffTime"}, kR13), kCutbackFlowAdvance},
-         {4, {"FlowRate", "BasinLength", "BasinWidth", "CutoffTime"}, kCutbackRatio, kReuseRatio,
-          Join(kR13, kR4), kCutbackFlowAdvance}}};
+        {{1, {"BasinLength", "BasinWidth"}, kCutbackBoth, kReuseRatio},
+         {2, {"FlowRate", "LengthWidthRatio"}, kCutbackBoth, kReuseRatio},
+         {3, {"FlowRate", "BasinLength", "BasinWidth"}, kCutbackRatio, kReuseRatio},
+         {4, {"FlowRate", "BasinLength", "BasinWidth", "CutoffTime"}, kCutbackRatio, kReuseRatio}}};
     return roles;
 }
 
 const TParameterRoles &FurrowRoles()
 {
     static const TParameterRoles roles = {
+        imFurrow,
         {"RequiredDepth", "MaxVelocity", "Flowresistance", "Slope", "Geometry", "CrossSection",
          "Operation"},
         true,
@@ -109,14 +87,10 @@ const TParameterRoles &FurrowRoles()
           {"Infiltration", "TrialFlowRate", "StableRunoffRate", "AdvTimeL", "AdvTimeHalfL",
            "TrialLength", "TrialSlope"}}},
         true,
-        {{1, {"Length"}, kCutbackBoth, kReuseRatio, Join({"FlowRate", "CutoffTime"}, kR13),
-          kCutbackFlow},
-         {2, {"FlowRate"}, kCutbackBoth, kReuseRatio, Join({"Length", "CutoffTime"}, kR13),
-          kCutbackFlow},
-         {3, {"FlowRate", "Length"}, kCutbackRatio, kReuseRatio, Join({"CutoffTime"}, kR13),
-          kCutbackFlowAdvance},
-         {4, {"FlowRate", "Length", "CutoffTime"}, kCutbackRatio, kReuseRatio, Join(kR13, kR4),
-          kCutbackFlowAdvance}}};
+        {{1, {"Length"}, kCutbackBoth, kReuseRatio},
+         {2, {"FlowRate"}, kCutbackBoth, kReuseRatio},
+         {3, {"FlowRate", "Length"}, kCutbackRatio, kReuseRatio},
+         {4, {"FlowRate", "Length", "CutoffTime"}, kCutbackRatio, kReuseRatio}}};
     return roles;
 }
 
@@ -144,12 +118,10 @@ void ApplyParameterRoles(const TParameterRoles &roles, TIrrigationRun *run)
         if (row.Mode != mode)
             continue;
         Mark(parameters, row.Inputs, kInputCategory);
-        Mark(parameters, row.Results, kResultCategory);
-        if (operation == kCutback) {
+        Mark(parameters, ResultNames(roles.Module, mode, operation == kCutback), kResultCategory);
+        if (operation == kCutback)
             Mark(parameters, row.InputsCutback, kInputCategory);
-            Mark(parameters, row.ResultsCutback, kResultCategory);
-        } else if (operation == kReuse) {
+        else if (operation == kReuse)
             Mark(parameters, row.InputsReuse, kInputCategory);
-        }
     }
 }

@@ -3,7 +3,10 @@
 
 // A run file stores values, not roles. These tables give a loaded run's parameters back
 // the categories and active flags that its input screen and its calculation gave them,
-// chosen by the run's infiltration type, mode and options.
+// chosen by the run's infiltration type, mode and options; the results are those the
+// results box lists (uResultNames.h).
+
+#include "uIrrigationTypes.h"
 
 #include <vector>
 
@@ -19,18 +22,17 @@ struct TKeyedInputs {
 };
 inline constexpr int kAnyKey = -1;
 
-// What a calculation mode makes of the parameters; the operation columns apply to the
-// border and furrow only ("Operation" 2 cutback, 3 tailwater reuse).
+// The inputs of a calculation mode; the operation columns apply to the border and furrow
+// only ("Operation" 2 cutback, 3 tailwater reuse).
 struct TModeRoles {
     int Mode;
     TNames Inputs;
     TNames InputsCutback;
     TNames InputsReuse;
-    TNames Results;
-    TNames ResultsCutback;
 };
 
 struct TParameterRoles {
+    TIrrigationModule Module;            // whose results the mode's results are
     TNames AlwaysInputs;
     bool HasShape;                       // furrow: "Geometry" and "CrossSection" pick Shapes
     std::vector<TKeyedInputs> Shapes;

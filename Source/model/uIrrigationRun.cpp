@@ -1,30 +1,11 @@
 #include "uIrrigationRun.h"
 
 #include "NumberText.h"
+#include "uKostiakovUnits.h"
 #include "uParameter.h"
 #include "uUnitKind.h"
 
 #include <cmath>
-
-namespace {
-
-// How k in mm per min^A is expressed in another depth unit and time unit: the unit kind
-// and the divisor of k and of its limits. Hours multiply by 60^A.
-struct KostiakovUnit {
-    TUnitKind time;
-    TUnitKind depth;
-    TUnitKind unit;
-    double depthDivisor;
-    bool perHour;
-};
-
-constexpr KostiakovUnit kKostiakovUnits[] = {
-    {ukMinutes, ukMM, ukMM_MIN_A, 1.0, false}, {ukMinutes, ukCM, ukCM_MIN_A, 10.0, false},
-    {ukMinutes, ukINCH, ukIN_MIN_A, 25.4, false}, {ukHours, ukMM, ukMM_HR_A, 1.0, true},
-    {ukHours, ukCM, ukCM_HR_A, 10.0, true}, {ukHours, ukINCH, ukIN_HR_A, 25.4, true},
-};
-
-}  // namespace
 
 TIrrigationRun::TIrrigationRun(int number, TUnits *units)
     : FUnits(units), FNumber(number), FInfiltration(std::make_unique<TInfiltration>())
@@ -90,18 +71,15 @@ void TIrrigationRun::SetKostiakovParameters(TUnitKind depthKind, TUnitKind timeK
         a->SetDisplayValueAndUnit(coefficients.A, unitOf(ukEmpty));
 
     TParameter *k = FParameters->FindParameter("Kostiakovk");
-    if (!k)
+    // The basin's k units are depths; its coefficients stand in mm per min^A.
+    const TKostiakovUnit *unit = FindKostiakovUnit(depthKind, timeKind);
+    if (!k || !unit || unit->FurrowOnly)
         return;
-    for (const KostiakovUnit &row : kKostiakovUnits) {
-        if (row.time != timeKind || row.depth != depthKind)
-            continue;
-        // Dividing by (1/60)^A turns a coefficient per min^A into one per hr^A.
-        const double f = row.perHour ? std::pow(1.0 / 60.0, coefficients.A) : 1.0;
-        k->SetDisplayValueAndUnit((coefficients.k / row.depthDivisor) / f, unitOf(row.unit));
-        if (TBoundary *boundary = k->Boundary()) {
-            boundary->SetLower((coefficients.kLower / row.depthDivisor) / f);
-            boundary->SetUpper((coefficients.kUpper / row.depthDivisor) / f);
-        }
-        return;
+    TKostiakovK value{coefficients.k, coefficients.kLower, coefficients.kUpper};
+    ReexpressKostiakovK(value, ukMM_MIN_A, unit->Kind, coefficients.A);
+    k->SetDisplayValueAndUnit(value.Value, unitOf(unit->Kind));
+    if (TBoundary *boundary = k->Boundary()) {
+        boundary->SetLower(value.Lower);
+        boundary->SetUpper(value.Upper);
     }
 }

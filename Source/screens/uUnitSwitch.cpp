@@ -6,17 +6,17 @@
 
 namespace {
 
-// Per depth unit: its k units and its rate units, per minute and per hour.
+// Per depth unit: its rate units, per minute and per hour.
 struct TDepthKinds {
     TUnitKind Depth;
-    TUnitKind KMinute, KHour, RateMinute, RateHour;
+    TUnitKind RateMinute, RateHour;
 };
 const TDepthKinds kDepthKinds[] = {
-    {ukMM, ukMM_MIN_A, ukMM_HR_A, ukMM_MIN, ukMM_HR},
-    {ukCM, ukCM_MIN_A, ukCM_HR_A, ukCM_MIN, ukCM_HR},
-    {ukINCH, ukIN_MIN_A, ukIN_HR_A, ukIN_MIN, ukIN_HR},
-    {ukM3M_1, ukM3M_1_MIN_A, ukM3M_1_HR_A, ukM3M_1_MIN, ukM3M_1_HR},
-    {ukFT3FT_1, ukFT3FT_1_MIN_A, ukFT3FT_1_HR_A, ukFT3FT_1_MIN, ukFT3FT_1_HR},
+    {ukMM, ukMM_MIN, ukMM_HR},
+    {ukCM, ukCM_MIN, ukCM_HR},
+    {ukINCH, ukIN_MIN, ukIN_HR},
+    {ukM3M_1, ukM3M_1_MIN, ukM3M_1_HR},
+    {ukFT3FT_1, ukFT3FT_1_MIN, ukFT3FT_1_HR},
 };
 
 const TDepthKinds &DepthKinds(TUnitKind depth)
@@ -43,6 +43,17 @@ const TShapeCoefficient kShapeCoefficients[] = {
     {"Sigma1", "Sigma2", 2, ukM_2_Sig2, ukFT_2_Sig2},
     {"Tau1", "Tau2", 1, ukM_1_Tau2, ukFT_1_Tau2},
 };
+
+// A shape coefficient's value and limits, or its limits alone, moved to another basis.
+void Rescale(TParameter &coefficient, long double f, bool withValue)
+{
+    if (withValue)
+        coefficient.SetDisplayValue(static_cast<double>(f * coefficient.GetValue()));
+    if (TBoundary *limits = coefficient.Boundary()) {
+        limits->SetLower(static_cast<double>(f * limits->Lower()));
+        limits->SetUpper(static_cast<double>(f * limits->Upper()));
+    }
+}
 
 double StoredValue(TIrrigationRun &run, const char *name)
 {
@@ -73,13 +84,8 @@ void MoveCoefficient(TIrrigationRun &run, const char *name, const char *exponent
     if (coefficient->GetUnit() != source)
         return;
     // The general power: a zero exponent gives exactly 1.
-    const long double f = std::pow(toFeet ? kFeetBase : kMetreBase, power - exponent->GetValue());
-    coefficient->SetDisplayValue(static_cast<double>(f * coefficient->GetValue()));
+    Rescale(*coefficient, std::pow(toFeet ? kFeetBase : kMetreBase, power - exponent->GetValue()), true);
     coefficient->SetUnit(target);
-    if (TBoundary *limits = coefficient->Boundary()) {
-        limits->SetLower(static_cast<double>(f * limits->Lower()));
-        limits->SetUpper(static_cast<double>(f * limits->Upper()));
-    }
 }
 
 }  // namespace
@@ -90,12 +96,6 @@ void RepointKinds(TIrrigationRun &run, const std::vector<TUnitKind> &kinds, TUni
         if (kind != target)
             run.ChangeUnit(kind, target);
     }
-}
-
-TUnitKind KostiakovKind(TUnitKind depth, TUnitKind time)
-{
-    const TDepthKinds &row = DepthKinds(depth);
-    return time == ukHours ? row.KHour : row.KMinute;
 }
 
 TUnitKind RateKind(TUnitKind depth, TUnitKind time)
@@ -138,26 +138,26 @@ void MoveShapeCoefficients(TIrrigationRun &run, bool toFeet)
         MoveCoefficient(run, c.Name, c.ExponentName, c.Power, c.Metric, c.Feet, toFeet);
 }
 
-double OwnTermsRatio(TIrrigationRun &run, const std::string &name, TUnitKind from, TUnitKind to)
+void ReexpressLimits(TIrrigationRun &run, TParameter &parameter, TUnitKind from, TUnitKind to)
 {
     if (from == to)
-        return 1.0;
-    double fromFactor = 0, toFactor = 0;
-    if (KostiakovFactor(from, 0, fromFactor) && KostiakovFactor(to, 0, toFactor)) {
-        // The hour units' factors depend on the exponent A.
-        const double a = StoredValue(run, "KostiakovA");
-        KostiakovFactor(from, a, fromFactor);
-        KostiakovFactor(to, a, toFactor);
-        return fromFactor / toFactor;
+        return;
+    TBoundary *limits = parameter.Boundary();
+    if (!limits)
+        return;
+    TKostiakovK k{0.0, limits->Lower(), limits->Upper()};
+    if (ReexpressKostiakovK(k, from, to, StoredValue(run, "KostiakovA"))) {
+        limits->SetLower(k.Lower);
+        limits->SetUpper(k.Upper);
+        return;
     }
     for (const TShapeCoefficient &c : kShapeCoefficients) {
-        if (name != c.Name)
+        if (parameter.Name() != c.Name)
             continue;
         const long double power = c.Power - StoredValue(run, c.ExponentName);
         if (from == c.Metric && to == c.Feet)
-            return static_cast<double>(std::pow(kFeetBase, power));
+            Rescale(parameter, std::pow(kFeetBase, power), false);
         if (from == c.Feet && to == c.Metric)
-            return static_cast<double>(std::pow(kMetreBase, power));
+            Rescale(parameter, std::pow(kMetreBase, power), false);
     }
-    return 1.0;
 }

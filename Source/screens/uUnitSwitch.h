@@ -2,8 +2,9 @@
 #define IRRIKA_SCREENS_UUNITSWITCH_H
 
 // The arithmetic of the unit menus: re-pointing a run's parameters to another unit of the
-// same quantity, the k units that the depth and time units ask for, and the furrow shape
-// coefficients whose value depends on the length unit.
+// same quantity, the rate units that the depth and time units ask for (k's are in
+// uKostiakovUnits.h), and the furrow shape coefficients whose value depends on the length
+// unit.
 
 #include "uKostiakovUnits.h"
 #include "uUnitKind.h"
@@ -12,13 +13,12 @@
 #include <vector>
 
 class TIrrigationRun;
+class TParameter;
 
 // Every parameter and curve of the run in one of these kinds (other than target) is
 // re-pointed to the target kind; stored values stay.
 void RepointKinds(TIrrigationRun &run, const std::vector<TUnitKind> &kinds, TUnitKind target);
 
-// The k unit that a depth (or amount) unit and a time unit ask for.
-TUnitKind KostiakovKind(TUnitKind depth, TUnitKind time);
 // The intake-rate kind of a depth (or amount) unit per a time unit.
 TUnitKind RateKind(TUnitKind depth, TUnitKind time);
 // The velocity kind of a length unit per a time unit.
@@ -29,10 +29,10 @@ const std::vector<TUnitKind> &DepthRateKinds();
 const std::vector<TUnitKind> &AmountRateKinds();
 const std::vector<TUnitKind> &VelocityKinds();
 
-// What a value of the parameter in the unit of kind from is multiplied by to stand in the
-// unit of kind to. Only k and the furrow shape coefficients hold their values in their own
-// terms; every other parameter keeps its stored value in any unit of its quantity (1).
-double OwnTermsRatio(TIrrigationRun &run, const std::string &name, TUnitKind from, TUnitKind to);
+// Re-expresses the limits of a parameter, set in the unit of kind from, in the unit of kind
+// to. Only k and the furrow shape coefficients hold their values in their own terms; every
+// other parameter keeps its stored values in any unit of its quantity, and its limits too.
+void ReexpressLimits(TIrrigationRun &run, TParameter &parameter, TUnitKind from, TUnitKind to);
 
 // Moves "Sigma1" and "Tau1" of a furrow run to the metre or the foot basis. A coefficient
 // already on that basis keeps its value (in metres its limits go back to 0.1 and 10);

@@ -614,11 +614,12 @@ void TfrmDesignWindow::SaveStep(TIrrigationRun *last)
     bbtSaveRun->setEnabled(false);
     // A saved run is never edited again: the input screen it was saved from (its mode
     // picked again after the calculation) locks as after a calculation, so that neither F2
-    // nor an edit changes what the file holds; Esc or a mode starts the next run. An edit
-    // being typed shows again what was saved.
+    // nor an edit changes what the file holds; Esc or a mode starts the next run. Every
+    // edit shows what was saved: text typed and never taken is dropped, wherever the save
+    // dialog left the focus.
     if (FCalculateEnabled) {
-        if (QLineEdit *edit = FEditing ? FocusedEdit() : nullptr)
-            edit->setText(QString::fromStdString(FEditText));
+        fraFieldParameters1->ShowValues(FFieldParameters.get());
+        fraDecisionVariables1->ShowValues(FDecisionVariables.get());
         FEditing = false;
         FCalculateEnabled = false;
         bbtCalculate->setEnabled(false);
@@ -692,10 +693,11 @@ bool TfrmDesignWindow::ApplicationKey(QObject *watched, QEvent *event)
 
 bool TfrmDesignWindow::HandleMenuKey(QMenu *menu, QKeyEvent *event)
 {
-    // F1 on a highlighted item asks for that item's help.
+    // F1 on a highlighted item asks for that item's help; with none highlighted, for the
+    // help of the item that opened the menu (a top-level menu's title).
     if (event->type() != QEvent::KeyPress || event->key() != Qt::Key_F1)
         return false;
-    FormHelp(HelpContextOf(menu->activeAction()));
+    FormHelp(HelpContextOf(menu->activeAction() ? menu->activeAction() : menu->menuAction()));
     return true;
 }
 

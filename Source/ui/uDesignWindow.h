@@ -36,6 +36,7 @@ class QScrollArea;
 class TIrrigationDataSet;
 class TIrrigationRun;
 class TParameter;
+struct TInfoTableRow;
 class TStatusBar;
 class TfraDecisionVariables;
 class TfraFieldParameters;
@@ -261,9 +262,13 @@ protected:
     static int ItemValue(const QAction *item);
     // Whether F1 opens a reference table in this row of the field frame.
     bool HasInfoTable(int fieldRow) const;
-    // The field row that holds "SCS #" on the screen shown (it moves with the furrow's
-    // geometry); 0 when the screen lists none.
-    int SCSRow() const;
+    // The reference table of the parameter in this row of the field frame; nullptr for none.
+    const TInfoTableRow *FindInfoRow(int fieldRow) const;
+    // The field parameter of a row of the screen shown; nullptr for a row without one.
+    const TParameter *FieldParameter(int row) const;
+    // The field row that holds the named parameter on the screen shown (the furrow's rows
+    // move with its geometry); 0 when the screen lists none.
+    int FieldRow(const char *name) const;
     // Whether the displayed "SCS #" is one the module accepts.
     virtual bool IsValidSCSNumber(double number) = 0;
 

@@ -79,6 +79,21 @@ const TRadioItemDef kShapeItems[] = {
      {0, 0, 3413}, csTrapezoidal, false},
 };
 
+// The submenus that hold the radio items, and the furrow's Sigma & Tau item, with their
+// help contexts (0: none).
+const TMenuItemDef kFlowMenu = {"mniFlowrate", "&Flow rate", "Unit | Select unit for flow rate", 0, 0};
+const TMenuItemDef kLengthMenu = {"mniLength", "&Length", "Length | Select unit for length and width", 0, 0};
+const TMenuItemDef kDepthMenu = {"mniDepth", "&Depth", "Depth | Select unit for depth", 0, 0};
+const char *const kAmountDepthCaption = "&Amount/Depth";  // the furrow's depth menu
+const TMenuItemDef kTimeMenu = {"mniTime", "&Time", "Time | Select unit for time", 0, 0};
+const TMenuItemDef kGeometryMenu = {"mniGeometry", "&Geometry", "Geometry | Select geometry option", 3400, 0};
+const TMenuItemDef kCrossSectionMenu = {"mniCrossSection", "&Cross-section type",
+                                        "Cross-section | Select cross-section mode", 3410, 32};
+const TMenuItemDef kSigmaTauItem = {"mniSigma_Tau", "&Sigma && Tau", "Sigma & Tau | Select Sigma & Tau mode", 3420,
+                                    32};
+const TMenuItemDef kParametersInfiltrationMenu = {"mniParametersInfiltration", "&Infiltration",
+                                                  "Infiltration | Select infiltration option", 3300, 0};
+
 const char *const kValue = "Value";
 
 }  // namespace
@@ -115,36 +130,33 @@ void TfrmDesignWindow::BuildOptionMenus()
         group.Check(group.Items().front());
     };
 
-    QMenu *flow = AddSubMenu(FUnitsMenu, {"mniFlowrate", "&Flow rate", "Unit | Select unit for flow rate", 0, 0});
+    QMenu *flow = AddSubMenu(FUnitsMenu, kFlowMenu);
     addItems(flow, FFlowGroup, kFlowItems);
-    QMenu *length =
-        AddSubMenu(FUnitsMenu, {"mniLength", "&Length", "Length | Select unit for length and width", 0, 0});
+    QMenu *length = AddSubMenu(FUnitsMenu, kLengthMenu);
     addItems(length, FLengthGroup, kLengthItems);
-    QMenu *depth = AddSubMenu(FUnitsMenu, {"mniDepth", module == imFurrow ? "&Amount/Depth" : "&Depth",
-                                           "Depth | Select unit for depth", 0, 0});
+    TMenuItemDef depthMenu = kDepthMenu;
+    if (module == imFurrow)
+        depthMenu.Caption = kAmountDepthCaption;
+    QMenu *depth = AddSubMenu(FUnitsMenu, depthMenu);
     addItems(depth, FDepthGroup, kDepthItems);
-    QMenu *time = AddSubMenu(FUnitsMenu, {"mniTime", "&Time", "Time | Select unit for time", 0, 0});
+    QMenu *time = AddSubMenu(FUnitsMenu, kTimeMenu);
     addItems(time, FTimeGroup, kTimeItems);
 
     QMenu *infiltration = FInfiltrationMenu;
     if (FParametersMenu) {
-        QMenu *geometry =
-            AddSubMenu(FParametersMenu, {"mniGeometry", "&Geometry", "Geometry | Select geometry option", 3400, 0});
-        QMenu *crossSection = AddSubMenu(geometry, {"mniCrossSection", "&Cross-section type",
-                                                    "Cross-section | Select cross-section mode", 3410, 32});
+        QMenu *geometry = AddSubMenu(FParametersMenu, kGeometryMenu);
+        QMenu *crossSection = AddSubMenu(geometry, kCrossSectionMenu);
         mniCrossSection = crossSection->menuAction();
         mniCrossSection->setProperty(kValue, fgCrossSectionShape);
         FGeometryGroup.Add(mniCrossSection);
-        mniSigma_Tau = AddMenuItem(geometry, {"mniSigma_Tau", "&Sigma && Tau", "Sigma & Tau | Select Sigma & Tau mode",
-                                              3420, 32});
+        mniSigma_Tau = AddMenuItem(geometry, kSigmaTauItem);
         mniSigma_Tau->setProperty(kValue, fgShapeCoefficients);
         FGeometryGroup.Add(mniSigma_Tau);
         FGeometryGroup.Check(mniCrossSection);
         addItems(crossSection, FCrossSectionGroup, kShapeItems);
         // Opening the shapes selects the cross-section geometry, whether a shape is picked or not.
         connect(crossSection, &QMenu::aboutToShow, this, [this] { Step([this] { RadioGroupClick(mniCrossSection); }); });
-        infiltration = AddSubMenu(FParametersMenu, {"mniParametersInfiltration", "&Infiltration",
-                                                    "Infiltration | Select infiltration option", 3300, 0});
+        infiltration = AddSubMenu(FParametersMenu, kParametersInfiltrationMenu);
     }
     addItems(infiltration, FInfiltrationGroup, kInfiltrationItems);
     if (FOperationMenu)
@@ -236,11 +248,8 @@ void TfrmDesignWindow::TakeOverUnits(TIrrigationRun *from, TIrrigationRun *to)
         // The limits come from the settings file in the settings' unit; a value that holds
         // its own terms (k, the shape coefficients) was copied in the previous run's unit,
         // and its limits must stand in that unit too.
-        if (b->GetUnit() && b->Boundary()) {
-            const double ratio = OwnTermsRatio(*to, b->Name(), b->GetUnit()->Kind(), a->GetUnit()->Kind());
-            b->Boundary()->SetLower(b->Boundary()->Lower() * ratio);
-            b->Boundary()->SetUpper(b->Boundary()->Upper() * ratio);
-        }
+        if (b->GetUnit())
+            ReexpressLimits(*to, *b, b->GetUnit()->Kind(), a->GetUnit()->Kind());
         b->SetUnit(a->GetUnit());
     }
 }
@@ -296,15 +305,14 @@ void TfrmDesignWindow::UpdateSlopingFieldInfiltration()
     const TUnitKind target = KostiakovKind(CheckedKind(FDepthGroup, ukMM), CheckedKind(FTimeGroup, ukMinutes));
     const TUnitKind source = k->GetUnit()->Kind();
     TUnit *targetUnit = run->GetUnits() ? run->GetUnits()->GetUnit(target) : nullptr;
-    double from = 0, to = 0;
+    TBoundary *limits = k->Boundary();
+    TKostiakovK value{k->GetValue(), limits ? limits->Lower() : 0.0, limits ? limits->Upper() : 0.0};
     // A k in a unit that is no k unit stays as it is.
-    if (source == target || !targetUnit || !KostiakovFactor(source, a->GetValue(), from) ||
-        !KostiakovFactor(target, a->GetValue(), to))
+    if (source == target || !targetUnit || !ReexpressKostiakovK(value, source, target, a->GetValue()))
         return;
-    const double ratio = from / to;
-    k->SetDisplayValueAndUnit(k->GetValue() * ratio, targetUnit);
-    if (TBoundary *limits = k->Boundary()) {
-        limits->SetLower(limits->Lower() * ratio);
-        limits->SetUpper(limits->Upper() * ratio);
+    k->SetDisplayValueAndUnit(value.Value, targetUnit);
+    if (limits) {
+        limits->SetLower(value.Lower);
+        limits->SetUpper(value.Upper);
     }
 }

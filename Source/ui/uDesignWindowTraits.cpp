@@ -26,6 +26,7 @@ constexpr TDesignWindowTraits kTraits[] = {
         1210,  // FirstModeHelp
         31,  // InfiltrationGroupIndex
         true,  // TablePageFirst
+        true,  // UpdatesInfiltrationFirst
         kFamilies,  // SCSNumbers
         true,  // SCSUpdatesInfiltration
         false,  // ChecksFieldsAfterFailure
@@ -55,6 +56,7 @@ constexpr TDesignWindowTraits kTraits[] = {
         2310,  // FirstModeHelp
         31,  // InfiltrationGroupIndex
         false,  // TablePageFirst
+        false,  // UpdatesInfiltrationFirst
         kStandardNumbers,  // SCSNumbers
         true,  // SCSUpdatesInfiltration
         false,  // ChecksFieldsAfterFailure
@@ -84,6 +86,7 @@ constexpr TDesignWindowTraits kTraits[] = {
         3510,  // FirstModeHelp
         34,  // InfiltrationGroupIndex
         false,  // TablePageFirst
+        false,  // UpdatesInfiltrationFirst
         kStandardNumbers,  // SCSNumbers
         false,  // SCSUpdatesInfiltration
         true,  // ChecksFieldsAfterFailure

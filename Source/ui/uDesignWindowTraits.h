@@ -27,6 +27,10 @@ struct TDesignWindowTraits {
     int FirstModeHelp;  // mode 1's item; the next modes follow in steps of 10
     int InfiltrationGroupIndex;  // the group index of the infiltration items
     bool TablePageFirst;  // the view opens on the Table page (basin) or the Graph page
+    // The basin brings its infiltration object and k up to date before it builds an input
+    // screen, calculates or takes a picked row of a reference table; the others do it
+    // only where the menus change the infiltration.
+    bool UpdatesInfiltrationFirst;
     // Validation: the numbers an "SCS #" may take, as the warning lists them; whether a
     // valid one updates the infiltration; whether the field parameters are checked after a
     // decision variable failed.

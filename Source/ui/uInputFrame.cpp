@@ -68,6 +68,17 @@ void TInputFrame::GetValues(TAssociationList *List)
     }
 }
 
+void TInputFrame::ShowValues(TAssociationList *List)
+{
+    if (!List)
+        return;
+    const int count = std::min(EditCount(), List->Count());
+    for (int r = 1; r <= count; ++r) {
+        if (auto *parameter = dynamic_cast<TParameter *>(List->GetItem(r)))
+            ShowValue(r - 1, parameter);
+    }
+}
+
 void TInputFrame::DisableEdits()
 {
     for (int r = 1; r <= EditCount(); ++r)

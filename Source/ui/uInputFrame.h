@@ -19,6 +19,10 @@ public:
     // that row; the rows above it are stored already. No limits are checked.
     void GetValues(TAssociationList *List);
 
+    // Every row's edit shows its parameter's value again, as Display showed it: whatever
+    // was typed since and not stored is dropped.
+    void ShowValues(TAssociationList *List);
+
     void DisableEdits();
     void EnableEdits();
 

@@ -66,7 +66,7 @@ void TfrmDesignWindow::CalculationClick()
     ApplyUnitSelection();
     // A unit switch made while the saved run was current left that run alone, so the run
     // started from it takes k in the checked units here.
-    if (FTraits.Module == imBasin || started)
+    if (FTraits.UpdatesInfiltrationFirst || started)
         UpdateInfiltration();
 
     TParameters *parameters = run->GetParameters();

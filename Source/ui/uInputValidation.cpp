@@ -206,7 +206,7 @@ bool TfrmDesignWindow::Calculate()
 {
     if (!FFormatter || !FDataSet)
         return false;
-    if (FTraits.Module == imBasin)
+    if (FTraits.UpdatesInfiltrationFirst)
         UpdateInfiltration();
     if (FFormatter->Calculate(FDataSet->CurrentRun()) != 0)
         return false;

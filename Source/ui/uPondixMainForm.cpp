@@ -71,9 +71,10 @@ void TfrmPondix::UpdateInfiltration()
     } else if (mniKostiakovequation->isChecked()) {
         TParameter *a = parameters->FindParameter("KostiakovA");
         TParameter *k = parameters->FindParameter("Kostiakovk");
+        // The basin's k is a depth: a k in the furrow's own units is left alone.
+        const TKostiakovUnit *unit = k && k->GetUnit() ? FindKostiakovUnit(k->GetUnit()->Kind()) : nullptr;
         double factor = 0;
-        if (a && k && k->GetUnit() && k->GetUnit()->Kind() <= ukIN_HR_A &&
-            KostiakovFactor(k->GetUnit()->Kind(), a->GetValue(), factor)) {
+        if (a && unit && !unit->FurrowOnly && KostiakovFactor(unit->Kind, a->GetValue(), factor)) {
             TInfiltrationCoefficients coefficients;
             coefficients.A = a->GetValue();
             coefficients.k = k->GetValue() * factor;

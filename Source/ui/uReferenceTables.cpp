@@ -13,68 +13,56 @@
 
 #include <vector>
 
+// What a pick copies: the text of a column of the picked row into the edit of a field
+// parameter.
+struct TInfoCopy {
+    int Column;
+    const char *Parameter;
+};
+
+// The field parameter whose edit owns a table, with the infiltration item that must be
+// checked (nullptr: any), and what a row picked from its table fills; the flag tells the
+// pick which edit the table was opened from.
+struct TInfoTableRow {
+    TIrrigationModule Module;
+    const char *Item;
+    const char *Parameter;
+    TInfoTableIndex Index;
+    const char *Caption;
+    int Flag;  // 1 to 3
+    std::vector<TInfoCopy> Copies;
+};
+
 namespace {
 
 // A table chosen by the depth and time units rather than fixed.
 constexpr TInfoTableIndex kTimeRatedByUnits = -1;
 constexpr TInfoTableIndex kKostiakovByUnits = -2;
-// The furrow's field row that holds "SCS #", which moves with the geometry: looked up in the
-// field list shown.
-constexpr int kSCSRow = -1;
 
 const char *const kFamiliesCaption = " SCS Intake families ";
 const char *const kManningCaption = " Flow resistance (Rec. n-values) ";
 
-struct TInfoRow {
-    TIrrigationModule Module;
-    const char *Item;  // the checked infiltration item; nullptr: any
-    int Row;
-    TInfoTableIndex Index;
-    const char *Caption;
-    int Flag;  // 1 to 3
-};
-
-// The furrow offers the n-values for its flow resistance (row 3) as the other windows do.
-const TInfoRow kInfoRows[] = {
-    {imBasin, "mniModifiedSCSfamilies", 1, itIntakeFamilies, kFamiliesCaption, 1},
-    {imBasin, "mniModifiedSCSfamilies", 2, itManning, kManningCaption, 2},
-    {imBasin, "mniTimeratedfamilies", 1, kTimeRatedByUnits, " Time-rated families ", 1},
-    {imBasin, "mniTimeratedfamilies", 2, itManning, kManningCaption, 2},
-    {imBasin, "mniKostiakovequation", 1, kKostiakovByUnits, " Kostiakov equation ", 1},
-    {imBasin, "mniKostiakovequation", 2, kKostiakovByUnits, " Kostiakov equation ", 2},
-    {imBasin, "mniKostiakovequation", 3, itManning, kManningCaption, 3},
-    {imBorder, "mniModifiedSCSfamilies", 1, itIntakeFamiliesFine, kFamiliesCaption, 1},
-    {imBorder, "mniModifiedSCSfamilies", 2, itManning, kManningCaption, 2},
-    {imBorder, "mniKostiakovequation", 4, itManning, kManningCaption, 3},
-    {imFurrow, "mniModifiedSCSfamilies", kSCSRow, itIntakeFamiliesFine, kFamiliesCaption, 1},
-    {imFurrow, nullptr, 3, itManning, kManningCaption, 2},
-};
-
-// What a pick copies: from a column of the picked row into the edit of a field row.
-struct TCopy {
-    int Column;
-    int Row;
-};
-struct TPickRow {
-    TIrrigationModule Module;
-    std::vector<const char *> Items;  // one of them checked; empty: any
-    int Flag;
-    std::vector<TCopy> Copies;
-};
-
-const std::vector<TPickRow> &PickRows()
+// The furrow offers the n-values for its flow resistance as the other windows do.
+const std::vector<TInfoTableRow> &InfoRows()
 {
-    static const std::vector<TPickRow> rows = {
-        {imBasin, {"mniModifiedSCSfamilies", "mniTimeratedfamilies"}, 1, {{0, 1}}},
-        {imBasin, {"mniModifiedSCSfamilies", "mniTimeratedfamilies"}, 2, {{0, 2}}},
-        {imBasin, {"mniKostiakovequation"}, 1, {{0, 1}, {1, 2}}},
-        {imBasin, {"mniKostiakovequation"}, 2, {{0, 1}, {1, 2}}},
-        {imBasin, {"mniKostiakovequation"}, 3, {{0, 3}}},
-        {imBorder, {"mniModifiedSCSfamilies"}, 1, {{0, 1}}},
-        {imBorder, {"mniModifiedSCSfamilies"}, 2, {{0, 2}}},
-        {imBorder, {"mniKostiakovequation"}, 3, {{0, 4}}},
-        {imFurrow, {"mniModifiedSCSfamilies"}, 1, {{0, kSCSRow}}},
-        {imFurrow, {}, 2, {{0, 3}}},
+    static const std::vector<TInfoTableRow> rows = {
+        {imBasin, "mniModifiedSCSfamilies", "SCS #", itIntakeFamilies, kFamiliesCaption, 1, {{0, "SCS #"}}},
+        {imBasin, "mniModifiedSCSfamilies", "Flowresistance", itManning, kManningCaption, 2,
+         {{0, "Flowresistance"}}},
+        {imBasin, "mniTimeratedfamilies", "TimeRatedT100", kTimeRatedByUnits, " Time-rated families ", 1,
+         {{0, "TimeRatedT100"}}},
+        {imBasin, "mniTimeratedfamilies", "Flowresistance", itManning, kManningCaption, 2, {{0, "Flowresistance"}}},
+        {imBasin, "mniKostiakovequation", "KostiakovA", kKostiakovByUnits, " Kostiakov equation ", 1,
+         {{0, "KostiakovA"}, {1, "Kostiakovk"}}},
+        {imBasin, "mniKostiakovequation", "Kostiakovk", kKostiakovByUnits, " Kostiakov equation ", 2,
+         {{0, "KostiakovA"}, {1, "Kostiakovk"}}},
+        {imBasin, "mniKostiakovequation", "Flowresistance", itManning, kManningCaption, 3, {{0, "Flowresistance"}}},
+        {imBorder, "mniModifiedSCSfamilies", "SCS #", itIntakeFamiliesFine, kFamiliesCaption, 1, {{0, "SCS #"}}},
+        {imBorder, "mniModifiedSCSfamilies", "Flowresistance", itManning, kManningCaption, 2,
+         {{0, "Flowresistance"}}},
+        {imBorder, "mniKostiakovequation", "Flowresistance", itManning, kManningCaption, 3, {{0, "Flowresistance"}}},
+        {imFurrow, "mniModifiedSCSfamilies", "SCS #", itIntakeFamiliesFine, kFamiliesCaption, 1, {{0, "SCS #"}}},
+        {imFurrow, nullptr, "Flowresistance", itManning, kManningCaption, 2, {{0, "Flowresistance"}}},
     };
     return rows;
 }
@@ -94,34 +82,32 @@ TInfoTableIndex ByUnits(TInfoTableIndex which, TUnitKind depth, TUnitKind time)
 
 }  // namespace
 
-bool TfrmDesignWindow::HasInfoTable(int fieldRow) const
+const TInfoTableRow *TfrmDesignWindow::FindInfoRow(int fieldRow) const
 {
-    for (const TInfoRow &info : kInfoRows) {
-        if (info.Module == FTraits.Module && (!info.Item || ItemChecked(info.Item)) &&
-            (info.Row == kSCSRow ? SCSRow() : info.Row) == fieldRow)
-            return true;
+    const TParameter *parameter = FieldParameter(fieldRow);
+    if (!parameter)
+        return nullptr;
+    for (const TInfoTableRow &info : InfoRows()) {
+        if (info.Module == FTraits.Module && (!info.Item || ItemChecked(info.Item)) && parameter->Name() == info.Parameter)
+            return &info;
     }
-    return false;
+    return nullptr;
 }
+
+bool TfrmDesignWindow::HasInfoTable(int fieldRow) const { return FindInfoRow(fieldRow) != nullptr; }
 
 void TfrmDesignWindow::ShowInformation()
 {
     FInfoShown = {false, false, false};
     auto *edit = qobject_cast<QLineEdit *>(QApplication::focusWidget());
-    const int row = edit ? fraFieldParameters1->EditRow(edit) : 0;
+    const TInfoTableRow *info = edit ? FindInfoRow(fraFieldParameters1->EditRow(edit)) : nullptr;
     bool shown = false;
-    for (const TInfoRow &info : kInfoRows) {
-        if (info.Module != FTraits.Module || (info.Item && !ItemChecked(info.Item)))
-            continue;
-        const int infoRow = info.Row == kSCSRow ? SCSRow() : info.Row;
-        if (row == 0 || infoRow != row)
-            continue;
-        grbExtraInformation->setTitle(info.Caption);
-        FInfoShown[static_cast<std::size_t>(info.Flag - 1)] = true;
+    if (info) {
+        grbExtraInformation->setTitle(info->Caption);
+        FInfoShown[static_cast<std::size_t>(info->Flag - 1)] = true;
         const TInfoTableIndex index =
-            info.Index == kTimeRatedByUnits || info.Index == kKostiakovByUnits ? ByUnits(info.Index, CheckedKind(FDepthGroup, ukMM), CheckedKind(FTimeGroup, ukMinutes)) : info.Index;
+            info->Index == kTimeRatedByUnits || info->Index == kKostiakovByUnits ? ByUnits(info->Index, CheckedKind(FDepthGroup, ukMM), CheckedKind(FTimeGroup, ukMinutes)) : info->Index;
         shown = fraInfo1->ShowInfo(index);
-        break;
     }
     if (!shown) {
         grbExtraInformation->hide();
@@ -137,33 +123,34 @@ void TfrmDesignWindow::fraInfo1stgInformationSelectCell(int /*ACol*/, int ARow)
     for (int flag = 1; flag <= 3; ++flag) {
         if (!FInfoShown[static_cast<std::size_t>(flag - 1)])
             continue;
-        for (const TPickRow &pick : PickRows()) {
-            if (pick.Module != FTraits.Module || pick.Flag != flag)
-                continue;
-            bool checked = pick.Items.empty();
-            for (const char *item : pick.Items)
-                checked = checked || ItemChecked(item);
-            if (!checked)
+        for (const TInfoTableRow &info : InfoRows()) {
+            if (info.Module != FTraits.Module || info.Flag != flag || (info.Item && !ItemChecked(info.Item)))
                 continue;
             // The texts go into the edits as the user would type them.
-            for (const TCopy &copy : pick.Copies) {
-                const int row = copy.Row == kSCSRow ? SCSRow() : copy.Row;
-                if (QLineEdit *edit = fraFieldParameters1->Edit(row))
+            for (const TInfoCopy &copy : info.Copies) {
+                if (QLineEdit *edit = fraFieldParameters1->Edit(FieldRow(copy.Parameter)))
                     edit->setText(QString::fromStdString(fraInfo1->stgInformation->Cells(copy.Column, ARow)));
             }
         }
         break;
     }
     ValidateInputs();
-    if (FTraits.Module == imBasin)
+    if (FTraits.UpdatesInfiltrationFirst)
         UpdateInfiltration();
 }
 
-int TfrmDesignWindow::SCSRow() const
+const TParameter *TfrmDesignWindow::FieldParameter(int row) const
+{
+    if (row < FFieldParameters->Lower() || row > FFieldParameters->Upper())
+        return nullptr;
+    return dynamic_cast<const TParameter *>(FFieldParameters->GetItem(row));
+}
+
+int TfrmDesignWindow::FieldRow(const char *name) const
 {
     for (int row = FFieldParameters->Lower(); row <= FFieldParameters->Upper(); ++row) {
-        const auto *parameter = dynamic_cast<const TParameter *>(FFieldParameters->GetItem(row));
-        if (parameter && parameter->Name() == "SCS #")
+        const TParameter *parameter = FieldParameter(row);
+        if (parameter && parameter->Name() == name)
             return row;
     }
     return 0;

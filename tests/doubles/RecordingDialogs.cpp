@@ -8,6 +8,7 @@ DialogAnswer RecordingDialogs::Message(const std::string &text, DialogIcon icon,
                                        const std::string &caption)
 {
     messages_.push_back({text, icon, buttons, caption});
+    Up();
     if (buttons != DialogButtons::Ok && !answers_.empty()) {
         const DialogAnswer answer = answers_.front();
         answers_.pop_front();
@@ -15,6 +16,12 @@ DialogAnswer RecordingDialogs::Message(const std::string &text, DialogIcon icon,
     }
     return (buttons == DialogButtons::YesNo || buttons == DialogButtons::YesNoCancel) ? DialogAnswer::Yes
                                                                                        : DialogAnswer::Ok;
+}
+
+void RecordingDialogs::Up() const
+{
+    if (whileShown_)
+        whileShown_();
 }
 
 bool RecordingDialogs::NextFileName(FileDialogChoice &choice)
@@ -32,18 +39,21 @@ bool RecordingDialogs::NextFileName(FileDialogChoice &choice)
 bool RecordingDialogs::OpenFile(const FileDialogRequest &request, FileDialogChoice &choice)
 {
     fileDialogs_.push_back({false, request});
+    Up();
     return NextFileName(choice);
 }
 
 bool RecordingDialogs::SaveFile(const FileDialogRequest &request, FileDialogChoice &choice)
 {
     fileDialogs_.push_back({true, request});
+    Up();
     return NextFileName(choice);
 }
 
 bool RecordingDialogs::PrintSetup()
 {
     ++printDialogs_;
+    Up();
     if (prints_.empty())
         return false;
     const bool confirmed = prints_.front();

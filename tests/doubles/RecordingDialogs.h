@@ -7,6 +7,7 @@
 #include "Dialogs.h"
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,10 @@ public:
     void ScriptPrint(bool confirmed) { prints_.push_back(confirmed); }
     int PrintDialogs() const { return printDialogs_; }
 
+    // Runs while each dialog is up, as a real modal dialog takes the active window and the
+    // focus (and may leave them elsewhere when it closes).
+    void WhileShown(std::function<void()> step) { whileShown_ = std::move(step); }
+
     const std::vector<Shown> &Messages() const { return messages_; }
     const std::vector<FileShown> &FileDialogs() const { return fileDialogs_; }
     std::vector<std::string> Texts() const;
@@ -54,6 +59,7 @@ public:
 
 private:
     bool NextFileName(FileDialogChoice &choice);
+    void Up() const;
 
     Dialogs *previous_;
     std::vector<Shown> messages_;
@@ -62,6 +68,7 @@ private:
     std::deque<FileDialogChoice> fileNames_;
     std::deque<bool> prints_;
     int printDialogs_ = 0;
+    std::function<void()> whileShown_;
 };
 
 #endif

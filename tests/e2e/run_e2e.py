@@ -203,13 +203,26 @@ def check(condition, text):
     print("ok   " + text)
 
 
+def open_module(session, launcher, button_x, title):
+    """Clicks a module's launcher button; where its design window's client area lies."""
+    x, y, _width, _height = session.geometry(launcher)
+    session.click(x + button_x, y + 45)
+    return session.geometry(session.wait_window(title))
+
+
+def first_edit_y(screen, edit_x, top):
+    """The height of the first edit (white) met going down from top at edit_x; None when
+    there is none."""
+    for row_y in range(top, top + 100, 2):
+        if screen[2](edit_x, row_y) == (255, 255, 255):
+            return row_y + 3
+    return None
+
+
 def design_window_round(session, launcher, button_x, title, mode_key, edit_text):
     """Opens a module from its launcher button, picks a mode, types into the first decision
     edit, calculates, looks at the charts and steps back."""
-    x, y, width, height = session.geometry(launcher)
-    session.click(x + button_x, y + 45)
-    window = session.wait_window(title)
-    wx, wy, ww, wh = session.geometry(window)
+    wx, wy, ww, wh = open_module(session, launcher, button_x, title)
     check(ww > 1000 and wh > 600, "%s opens maximised (%dx%d)" % (title, ww, wh))
     empty = session.screenshot(title + "-empty")
     # The decision box in the right half of the input area.
@@ -221,11 +234,8 @@ def design_window_round(session, launcher, button_x, title, mode_key, edit_text)
     check(ink(screen, *box) > 50, title + ": the input screen lists the decision variables")
 
     # The first decision edit sits in the first row of the decision box.
-    edit_x, edit_y = wx + 400 + 10 + 160, None
-    for row_y in range(wy + 80, wy + 160, 2):
-        if screen[2](edit_x, row_y) == (255, 255, 255):
-            edit_y = row_y + 3
-            break
+    edit_x = wx + 400 + 10 + 160
+    edit_y = first_edit_y(screen, edit_x, wy + 80)
     check(edit_y is not None, title + ": the first decision edit is on the screen")
     session.click(edit_x, edit_y)
     session.key("End", "shift+Home")
@@ -265,10 +275,7 @@ def run_count(path):
 
 def store_view_delete(session, launcher, work):
     """Saves two runs through the real save dialog, views the file and deletes a run."""
-    x, y, _w, _h = session.geometry(launcher)
-    session.click(x + 57, y + 45)
-    window = session.wait_window("Pondix")
-    wx, wy, ww, wh = session.geometry(window)
+    wx, wy, _ww, _wh = open_module(session, launcher, 57, "Pondix")
     path = os.path.join(work, "plan.pdx")
 
     session.key("alt+c", "3")
@@ -313,6 +320,56 @@ def store_view_delete(session, launcher, work):
     session.wait_gone("Pondix")
 
 
+def region(shot, left, top, right, bottom):
+    _w, _h, pixel = shot
+    return [pixel(x, y) for y in range(top, bottom) for x in range(left, right)]
+
+
+def run_field(path, run, field):
+    """A field of a run line of a run file (runs from 1; a basin run has no curve lines
+    between the run lines but its two curves)."""
+    with open(path, "rb") as f:
+        lines = f.read().split(b"\r\n")
+    return lines[3 + 3 * (run - 1)].split(b";")[field].decode()
+
+
+def save_while_typing(session, launcher, work):
+    """F4 on the input screen of a calculated run while the first field edit holds typed
+    text: the real save dialog takes the focus and gives it back elsewhere; the file holds
+    the run as calculated and the edit shows that again."""
+    wx, wy, _ww, _wh = open_module(session, launcher, 57, "Pondix")
+    path = os.path.join(work, "typed.pdx")
+
+    session.key("alt+c", "3")
+    screen = session.screenshot("typed-input")
+    # The first field edit sits in the first row of the field box.
+    edit_x = wx + 10 + 152 + 20
+    edit_y = first_edit_y(screen, edit_x, wy + 60)
+    check(edit_y is not None, "Pondix: the first field edit is on the screen")
+    row = (wx + 10, edit_y - 8, wx + 390, edit_y + 12)
+    session.key("F2")
+    calculated = session.screenshot("typed-calculated")
+    session.key("alt+c", "3")  # the calculated run comes back on its input screen
+    session.click(edit_x, edit_y)
+    session.key("End", "shift+Home")
+    session.type("777")
+    typed = session.screenshot("typed-777")
+    check(region(typed, *row) != region(calculated, *row), "Pondix: 777 is typed into the first field edit")
+
+    session.key("F4")
+    session.wait_window("Save calculated irrigations")
+    session.key("ctrl+a")
+    session.type(path)
+    session.key("Return")
+    session.wait(lambda: os.path.exists(path), "the saved run file")
+    check(run_field(path, 1, 9) == "1", "the file holds the calculated family, not the typed text")
+    saved = session.screen_when("typed-saved", lambda s: region(s, *row) == region(calculated, *row))
+    check(region(saved, *row) == region(calculated, *row), "Pondix: the saved screen shows the run as saved")
+
+    session.key("alt+q")
+    session.wait_gone("Pondix")
+
+
 def main():
     bin_folder = os.path.abspath(sys.argv[1])
     shots = sys.argv[2] if len(sys.argv) > 2 else tempfile.mkdtemp(prefix="irrika-e2e-")
@@ -342,6 +399,7 @@ def main():
         design_window_round(session, launcher, 145, "Striva", "3", "30")
         design_window_round(session, launcher, 233, "Rillox", "4", "1.2")
         store_view_delete(session, launcher, work)
+        save_while_typing(session, launcher, work)
 
         session.key("Escape")
         program.wait(10)

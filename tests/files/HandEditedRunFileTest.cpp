@@ -278,26 +278,39 @@ TEST_F(HandEditedRunFileTest, NewContentThatDoesNotLoadNeverReplacesTheFile)
 // other values or units than the runs written never replaces the file. A curve carries no
 // unit code, so one in hours beside time columns in minutes would read back sixty times
 // too long; a cutback flow in gal/min beside a flow in l/s takes the flow along into
-// gal/min on reading. Every run is so, so that all have the units of the units line.
+// gal/min on reading. Every run is so, so that all have the units of the units line. A
+// reading that drifts in the tenth digit stands for a reader or writer that keeps fewer
+// digits than the file's fifteen. Every run written is read back: a fault in the first
+// run alone or in the last alone is found as well.
 TEST_F(HandEditedRunFileTest, NewContentThatReadsBackOtherwiseNeverReplacesTheFile)
 {
+    constexpr int kEveryRun = 0;
     struct Case {
         const char *what;
         std::vector<TIrrigationModule> modules;
         std::function<void(TIrrigationRun &)> spoil;
+        int spoiled;  // the run spoiled, or every run
         const char *differs;
     };
+    auto curveInHours = [](TIrrigationRun &run) {
+        run.GetParameters()->FindArray("AdvanceTime")->SetUnit(run.GetUnits()->GetUnit(ukHours));
+    };
     const Case cases[] = {
-        {"curve in hours", {imBasin, imBorder, imFurrow},
-         [](TIrrigationRun &run) {
-             run.GetParameters()->FindArray("AdvanceTime")->SetUnit(run.GetUnits()->GetUnit(ukHours));
-         },
-         "Advance Time"},
+        {"curve in hours", {imBasin, imBorder, imFurrow}, curveInHours, kEveryRun, "Advance Time"},
+        {"curve of run 1 in hours", {imBasin, imBorder, imFurrow}, curveInHours, 1, "Advance Time"},
+        {"curve of the last run in hours", {imBasin, imBorder, imFurrow}, curveInHours, 2, "Advance Time"},
         {"cutback flow in gal/min", {imBorder, imFurrow},
          [](TIrrigationRun &run) {
              run.GetParameters()->FindParameter("CutBackFlow")->SetUnit(run.GetUnits()->GetUnit(ukGALMIN_1));
          },
-         "Flow rate"},
+         kEveryRun, "Flow rate"},
+        // The runs share their unit table, and the reader takes it over.
+        {"flows read a billionth too large", {imBasin, imBorder, imFurrow},
+         [](TIrrigationRun &run) {
+             TUnit *litres = run.GetUnits()->GetUnit(ukLS_1);
+             litres->SetInverseFactor(1 / litres->Factor() * (1 + 1e-9));
+         },
+         kEveryRun, "Flow rate"},
     };
     for (const Case &c : cases) {
         for (TIrrigationModule module : c.modules) {
@@ -309,13 +322,16 @@ TEST_F(HandEditedRunFileTest, NewContentThatReadsBackOtherwiseNeverReplacesTheFi
             ASSERT_EQ(Save(m, name, *dataSet), 0);
             const std::string content = ReadBytes(name);
             const std::size_t entries = folder.EntryCount();
-            for (TIrrigationRun *run : RunsIn(*dataSet))
-                c.spoil(*run);
+            for (TIrrigationRun *run : RunsIn(*dataSet)) {
+                if (c.spoiled == kEveryRun || run->Number() == c.spoiled)
+                    c.spoil(*run);
+            }
             EXPECT_EQ(Save(m, name, *dataSet), -1);
             EXPECT_EQ(ReadBytes(name), content);
             EXPECT_EQ(folder.EntryCount(), entries);
-            EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{std::string("Cannot save run, run 1 does not read back "
-                                                                             "from the file as it is\r\n\r\n\t") +
+            const int named = c.spoiled == kEveryRun ? 1 : c.spoiled;
+            EXPECT_EQ(dialogs.Texts(), std::vector<std::string>{"Cannot save run, run " + std::to_string(named) +
+                                                                 " does not read back from the file as it is\r\n\r\n\t" +
                                                                  c.differs});
         }
     }

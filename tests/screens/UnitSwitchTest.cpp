@@ -76,7 +76,7 @@ protected:
     TIrrigationRun *run = nullptr;
 };
 
-TEST_F(FurrowRun, OnlyKAndTheShapeCoefficientsChangeTheirValueWithTheUnit)
+TEST_F(FurrowRun, OnlyKAndTheShapeCoefficientsChangeTheirLimitsWithTheUnit)
 {
     const double perHour = std::pow(60.0, 0.534);  // mm per hr^A in a mm per min^A
     struct Case {
@@ -101,7 +101,12 @@ TEST_F(FurrowRun, OnlyKAndTheShapeCoefficientsChangeTheirValueWithTheUnit)
     };
     for (const Case &c : kCases) {
         SCOPED_TRACE(::testing::Message() << c.name << " " << int(c.from) << " -> " << int(c.to));
-        EXPECT_NEAR(OwnTermsRatio(*run, c.name, c.from, c.to), c.ratio, 1e-12 * c.ratio);
+        TBoundary &limits = *Parameter(c.name).Boundary();
+        limits.SetLower(2);
+        limits.SetUpper(3);
+        ReexpressLimits(*run, Parameter(c.name), c.from, c.to);
+        EXPECT_NEAR(limits.Lower(), 2 * c.ratio, 1e-12 * c.ratio);
+        EXPECT_NEAR(limits.Upper(), 3 * c.ratio, 1e-12 * c.ratio);
     }
 }
 

@@ -219,6 +219,41 @@ TEST_F(ReferenceTables, APickGoesIntoTheRowThatOwnsTheTable)
     EXPECT_TRUE(w.grbExtraInformation->isHidden());
 }
 
+// A top-level menu opened with the mouse highlights none of its items: F1 then asks for the
+// help of the menu's title, in every window that has one.
+TEST_F(ReferenceTables, F1OnAnOpenMenuWithNoItemHighlightedOpensItsTitlesHelp)
+{
+    HelpRecorder help;
+    HelpSystem::SetFileName(ExecutableFolder() + "IRRIKAHELP.HLP");
+    struct Case {
+        TIrrigationModule module;
+        std::vector<std::pair<const char *, int>> titles;
+    };
+    const Case kCases[] = {
+        {imBasin, {{"mniInfiltration", 1100}, {"mniCalculation", 1200}}},
+        {imBorder, {{"mniOperation", 2100}, {"mniInfiltration", 2200}, {"mniCalculation", 2300}}},
+        {imFurrow, {{"mniOperation", 3100}, {"mniParameters", 3200}, {"mniCalculation", 3500}}},
+    };
+    for (const Case &c : kCases) {
+        TfrmDesignWindow &w = Open(c.module);
+        for (const auto &[name, context] : c.titles) {
+            SCOPED_TRACE(name);
+            help.Clear();
+            auto *title = w.findChild<QAction *>(name);
+            ASSERT_NE(title, nullptr);
+            QTest::mouseClick(w.menuBar(), Qt::LeftButton, {}, w.menuBar()->actionGeometry(title).center());
+            QMenu *menu = title->menu();
+            ASSERT_TRUE(QTest::qWaitFor([&] { return menu->isVisible(); }));
+            ASSERT_EQ(menu->activeAction(), nullptr);
+            QTest::keyClick(menu, Qt::Key_F1);
+            QTest::keyClick(menu, Qt::Key_Escape);
+            ASSERT_EQ(help.Requests().size(), 1u);
+            EXPECT_EQ(help.Requests()[0].context, context);
+        }
+    }
+    HelpSystem::SetFileName("");
+}
+
 TEST_F(ReferenceTables, F1OnAMenuItemOpensItsHelpAndFilesHelpTheContents)
 {
     HelpRecorder help;

@@ -5,6 +5,7 @@
 #include "FixedStringGrid.h"
 #include "FormAppendReplace.h"
 #include "FrameDecisionVariables.h"
+#include "FrameFieldParameters.h"
 #include "FrameGraphGrid.h"
 #include "TChart.h"
 #include "TStatusBar.h"
@@ -13,6 +14,7 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTabBar>
@@ -586,5 +588,55 @@ TEST_F(StoringRuns, ARunSavedFromItsInputScreenIsNotCalculatedAgain)
         PressKey(w, Qt::Key_Escape);
         EXPECT_EQ(w.DataSet()->CurrentRun(), 3);
         EXPECT_TRUE(w.fraDecisionVariables1->Edit(1)->isEnabled());
+    }
+}
+
+// F4 on the input screen of a calculated run, while a number is being typed there: the run
+// is saved as it was calculated, and every edit shows what the run and the file hold; the
+// typed text is dropped as Esc would drop it. The save dialog leaves the focus in another
+// window, as a real one may, so the edit is no longer the focused control when it closes.
+TEST_F(StoringRuns, SavingFromTheInputScreenDropsTheTextBeingTyped)
+{
+    struct Case {
+        TIrrigationModule module;
+        const char *firstField;
+        const char *file;
+    };
+    const Case kCases[] = {
+        {imBasin, "SCS #", "typed.pdx"},
+        {imBorder, "SCS #", "typed.svx"},
+        {imFurrow, "RequiredDepth", "typed.rlx"},
+    };
+    for (const Case &c : kCases) {
+        SCOPED_TRACE(c.file);
+        QWidget elsewhere;
+        auto *other = new QLineEdit(&elsewhere);
+        dialogs.WhileShown([&] {
+            elsewhere.show();
+            elsewhere.activateWindow();
+            other->setFocus();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
+        });
+        TfrmDesignWindow &w = Open(c.module);
+        Calculate(w);
+        ClickMenu(w, {"mniCalculation", "mniN3Cutofftime"});
+        const double calculated = Parameter(c.firstField).GetValue();
+        const std::vector<std::string> fields = FieldRows(), decisions = DecisionRows();
+        QLineEdit &edit = *w.fraFieldParameters1->Edit(1);
+        TypeInto(edit, "777");
+        const std::string name = Path(c.file);
+        dialogs.ScriptFileName(name);
+        PressKey(w, Qt::Key_F4);
+
+        ASSERT_EQ(dialogs.FileDialogs().size(), 1u);
+        ASSERT_TRUE(Run().Saved());
+        EXPECT_NE(QApplication::focusWidget(), &edit);
+        EXPECT_EQ(Parameter(c.firstField).GetValue(), calculated);
+        EXPECT_EQ(edit.text().toStdString(), Parameter(c.firstField).GetDisplayText());
+        EXPECT_EQ(FieldRows(), fields);
+        EXPECT_EQ(DecisionRows(), decisions);
+        EXPECT_EQ(RunFileDifference(c.module, name, *w.DataSet()), "");
+        dialogs.WhileShown(nullptr);
+        dialogs.Clear();
     }
 }
