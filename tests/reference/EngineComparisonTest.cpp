@@ -127,7 +127,7 @@ void compare(const ComparedField &f)
     const reference::Result ref = reference::simulate(referenceField(f), referenceGrid(f.kind));
 
     if (!ref.reachedEnd) {
-        std::printf("%-46s reference stops short at %.0f m; engine code %d\n", f.name, ref.frontReach(),
+        std::printf("%-46s reference stops short at %.1f m; engine code %d\n", f.name, ref.frontReach(),
                     o.ErrorCode);
         EXPECT_EQ(o.ErrorCode, refusalCode(f.kind));
         return;
