@@ -6,6 +6,7 @@
 #include "LevelBasin.h"
 #include "Performance.h"
 #include "Roots.h"
+#include "ZeroInertiaSolve.h"
 
 #include <algorithm>
 #include <cmath>
@@ -32,6 +33,9 @@ const double kFlowMin = 5, kFlowMax = 600;
 const double kLengthMin = 5, kLengthMax = 800;
 const double kWidthMin = 5, kWidthMax = 500;
 const double kCutoffMin = 10, kCutoffMax = 800;
+// A cutoff searched on solved events is found to this share of itself: closer than the
+// solve's own steps tell them apart.
+const double kSolvedCutoffTolerance = 1e-5;
 
 struct Basin {
     double flow;    // m3/min
@@ -44,19 +48,50 @@ struct Basin {
 };
 
 // One irrigation: the front reaches the end, the pond stands until all water applied has
-// infiltrated (the depletion time) and then recedes at once.
+// infiltrated (the depletion time) and then recedes at once. After a cutoff before the front
+// arrives, the whole event solved by the zero-inertia equations: then the pond recedes cell by
+// cell, and the depletion time is when the last cell dries.
 struct Irrigation {
     Trajectory advance;
     double cutoff = 0;
     double depletion = 0;
+    std::vector<double> cellDepth;  // the solve's: what each of its equal cells took in (m)
+
+    double depthAt(const Basin &b, double x) const
+    {
+        return cellDepth.empty() ? b.z.depth(depletion - advance.time(x)) : cellValue(cellDepth, b.length, x);
+    }
 };
 
 double toFlow(double litresPerSecond) { return litresPerSecond * 0.06; }
 double toLitresPerSecond(double flow) { return flow / 0.06; }
 
+// The whole event on the solve's cells, per metre of width behind the dyke; nothing when the
+// front stops short of the end.
+std::optional<Irrigation> solvedIrrigation(const Basin &b, double cutoff)
+{
+    ZeroInertiaField f;
+    f.channel = sheetChannel(1.0, b.manningN);
+    f.length = b.length;
+    f.z = b.z;
+    f.inflow = b.flow / b.width;
+    f.cutoff = cutoff;
+    f.cells = kEventCells;
+    ZeroInertiaState s = dryField(f);
+    if (!solveZeroInertia(f, s, kNever)) return std::nullopt;
+    Irrigation run;
+    run.advance = frontOf(s, b.length);
+    if (!run.advance.reachesEnd) return std::nullopt;
+    run.cutoff = cutoff;
+    run.depletion = *std::max_element(s.recession.begin(), s.recession.end());
+    run.cellDepth = std::move(s.taken);
+    return run;
+}
+
 // The irrigation for a cutoff; nothing when the front stops short of the end.
 std::optional<Irrigation> irrigate(const Basin &b, const Trajectory &running, double cutoff)
 {
+    if (cutoff < running.endTime()) return solvedIrrigation(b, cutoff);
     Irrigation run;
     run.advance = levelBasinAdvanceAfterCutoff(b.field(), running, cutoff);
     if (!run.advance.reachesEnd) return std::nullopt;
@@ -72,7 +107,7 @@ std::optional<Irrigation> irrigate(const Basin &b, const Trajectory &running, do
 
 void writeResults(TIrrikaInfoRecord &r, const Basin &b, const Irrigation &run, double zReq)
 {
-    auto depthAt = [&](double x) { return b.z.depth(run.depletion - run.advance.time(x)); };
+    auto depthAt = [&](double x) { return run.depthAt(b, x); };
     const Performance p = evaluatePerformance(b.length, zReq, depthAt);
     const double applied = b.flow * run.cutoff / (b.length * b.width);
     r.FlowRate = toLitresPerSecond(b.flow);
@@ -153,13 +188,30 @@ DesignPoint designPoint(const Basin &b, double tauReq)
     return d;
 }
 
-// Mode 3 and the last step of modes 1 and 2: the cutoff for the required depth, evaluated.
+// The cutoff before the front's arrival at which the solved event gives the least watered
+// point the required depth; a cutoff too early to bring the front to the end counts as no
+// water. Where even a cutoff at the arrival falls short, the arrival.
+std::optional<double> solvedCutoff(const Basin &b, double arrival, double zReq)
+{
+    auto surplus = [&](double cutoff) {
+        const auto run = solvedIrrigation(b, cutoff);
+        if (!run) return -zReq;
+        return *std::min_element(run->cellDepth.begin(), run->cellDepth.end()) - zReq;
+    };
+    const double latest = arrival * (1.0 - 1e-9);
+    if (surplus(latest) < 0.0) return arrival;
+    return findRoot(surplus, 0.02 * arrival, latest, kSolvedCutoffTolerance);
+}
+
+// Mode 3 and the last step of modes 1 and 2: the cutoff for the required depth, evaluated. A
+// cutoff before the front's arrival is the solved event's.
 int solveCutoff(const Basin &b, double tauReq, double zReq, TIrrikaInfoRecord &r)
 {
     AdvanceStatus status;
     const Trajectory running = levelBasinAdvance(b.field(), status);
     if (status != AdvanceStatus::Ok) return kAdvanceFails;
     auto cutoff = cutoffForRequiredDepth(b, running, tauReq);
+    if (cutoff && *cutoff < running.endTime()) cutoff = solvedCutoff(b, running.endTime(), zReq);
     if (!cutoff || *cutoff < kCutoffMin || *cutoff > kCutoffMax) return kModeFails;
     return evaluate(b, *cutoff, zReq, r);
 }

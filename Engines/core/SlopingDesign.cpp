@@ -133,7 +133,7 @@ void writeSlopingResults(TIrrikaInfoRecord &r, const Outcome &o, double recovery
 {
     const SlopingField &f = o.c.field;
     const SlopingRun &run = o.run;
-    auto depthAt = [&](double x) { return f.z.depth(run.opportunity(x)) / f.width; };
+    auto depthAt = [&](double x) { return infiltratedAt(f, run, x) / f.width; };
     const Performance p = evaluatePerformance(f.length, o.c.requiredDepth, depthAt);
     const double area = f.length * f.width;
     const double infiltrated = p.avgDepth * area;
