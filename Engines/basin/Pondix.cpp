@@ -66,32 +66,39 @@ struct Irrigation {
 double toFlow(double litresPerSecond) { return litresPerSecond * 0.06; }
 double toLitresPerSecond(double flow) { return flow / 0.06; }
 
-// The whole event on the solve's cells, per metre of width behind the dyke; nothing when the
-// front stops short of the end.
-std::optional<Irrigation> solvedIrrigation(const Basin &b, double cutoff)
+// The whole event on the solve's cells, per metre of width behind the dyke.
+ZeroInertiaField basinEvent(const Basin &b)
 {
     ZeroInertiaField f;
     f.channel = sheetChannel(1.0, b.manningN);
     f.length = b.length;
     f.z = b.z;
     f.inflow = b.flow / b.width;
-    f.cutoff = cutoff;
     f.cells = kEventCells;
-    ZeroInertiaState s = dryField(f);
-    if (!solveZeroInertia(f, s, kNever)) return std::nullopt;
+    return f;
+}
+
+// The solved irrigation for a cutoff; nothing when the front stops short of the end.
+std::optional<Irrigation> solvedIrrigation(const Basin &b, CutoffEvents &events, double cutoff)
+{
+    auto s = events.solve(cutoff);
+    if (!s) return std::nullopt;
     Irrigation run;
-    run.advance = frontOf(s, b.length);
+    run.advance = frontOf(*s, b.length);
     if (!run.advance.reachesEnd) return std::nullopt;
     run.cutoff = cutoff;
-    run.depletion = *std::max_element(s.recession.begin(), s.recession.end());
-    run.cellDepth = std::move(s.taken);
+    run.depletion = *std::max_element(s->recession.begin(), s->recession.end());
+    run.cellDepth = std::move(s->taken);
     return run;
 }
 
 // The irrigation for a cutoff; nothing when the front stops short of the end.
 std::optional<Irrigation> irrigate(const Basin &b, const Trajectory &running, double cutoff)
 {
-    if (cutoff < running.endTime()) return solvedIrrigation(b, cutoff);
+    if (cutoff < running.endTime()) {
+        CutoffEvents events(basinEvent(b));
+        return solvedIrrigation(b, events, cutoff);
+    }
     Irrigation run;
     run.advance = levelBasinAdvanceAfterCutoff(b.field(), running, cutoff);
     if (!run.advance.reachesEnd) return std::nullopt;
@@ -193,8 +200,9 @@ DesignPoint designPoint(const Basin &b, double tauReq)
 // water. Where even a cutoff at the arrival falls short, the arrival.
 std::optional<double> solvedCutoff(const Basin &b, double arrival, double zReq)
 {
+    CutoffEvents events(basinEvent(b));
     auto surplus = [&](double cutoff) {
-        const auto run = solvedIrrigation(b, cutoff);
+        const auto run = solvedIrrigation(b, events, cutoff);
         if (!run) return -zReq;
         return *std::min_element(run->cellDepth.begin(), run->cellDepth.end()) - zReq;
     };

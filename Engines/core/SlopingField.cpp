@@ -166,11 +166,12 @@ void drainRecession(const SlopingField &f, SlopingRun &run, double flowAtCutoff)
     setRecession(run, d.x, d.recession, f.length);
 }
 
-// The whole event on kEventCells cells from the start, for a cutoff before the running front
+// The whole event on the solve's cells from the start, for a cutoff before the running front
 // reaches the end: the front, the recession and the water each cell takes in all come from
-// the zero-inertia solve. Nothing when the step bound ran out.
-std::optional<SlopingRun> solvedEvent(const SlopingField &f, double cutoff)
+// the zero-inertia solve.
+ZeroInertiaField eventField(const SlopingField &f)
 {
+    // The running advance found the inlet's uniform flow.
     const auto inlet = inletFlow(f, f.inflow);
     ZeroInertiaField zf;
     zf.channel = fieldChannel(fieldFlow(*f.section, inlet->depth, f.manningN, f.slope));
@@ -178,29 +179,27 @@ std::optional<SlopingRun> solvedEvent(const SlopingField &f, double cutoff)
     zf.slope = f.slope;
     zf.z = f.z;
     zf.inflow = f.inflow;
-    zf.cutoff = cutoff;
     zf.cutbackRatio = f.cutbackRatio;
     zf.freeEnd = true;
     zf.cells = kEventCells;
-    ZeroInertiaState s = dryField(zf);
-    if (!solveZeroInertia(zf, s, kNever)) return std::nullopt;
+    return zf;
+}
+
+SlopingRun solvedRun(const SlopingField &f, ZeroInertiaState s, double cutoff)
+{
     SlopingRun run;
     run.cutoff = cutoff;
     run.applied = s.applied;
     if (f.cutbackRatio < 1.0) run.cutbackFlow = f.inflow * f.cutbackRatio;
     run.advance = frontOf(s, f.length);
-    setRecession(run, cellCentres(zf), s.recession, f.length);
+    setRecession(run, cellCentres(eventField(f)), s.recession, f.length);
     run.cellTaken = std::move(s.taken);
     return run;
 }
 
-}  // namespace
-
-std::optional<SlopingRun> runSlopingField(const SlopingField &f, const Trajectory &running,
-                                          double cutoff)
+// The run for a cutoff once the running front has reached the end.
+SlopingRun afterArrival(const SlopingField &f, const Trajectory &running, double cutoff)
 {
-    if (!inletFlow(f, f.inflow)) return std::nullopt;
-    if (cutoff < running.endTime()) return solvedEvent(f, cutoff);
     SlopingRun run;
     run.advance = running;
     run.cutoff = cutoff;
@@ -210,11 +209,36 @@ std::optional<SlopingRun> runSlopingField(const SlopingField &f, const Trajector
     const double flowAtCutoff = cutBack ? f.inflow * f.cutbackRatio : f.inflow;
     run.cutbackFlow = f.cutbackRatio < 1.0 ? f.inflow * f.cutbackRatio : 0.0;
     run.applied = f.inflow * tL + flowAtCutoff * (cutoff - tL);
-    // No uniform flow for the flow at cutoff: nothing to drain.
-    if (!inletFlow(f, flowAtCutoff)) return std::nullopt;
     drainRecession(f, run, flowAtCutoff);
     capByWaterApplied(f, run);
     return run;
+}
+
+}  // namespace
+
+SlopingRuns::SlopingRuns(const SlopingField &f, const Trajectory &running) : f_(f), running_(running) {}
+
+SlopingRuns::~SlopingRuns() = default;
+
+std::optional<SlopingRun> SlopingRuns::at(double cutoff)
+{
+    if (!inletFlow(f_, f_.inflow)) return std::nullopt;
+    if (cutoff >= running_.endTime()) {
+        // No uniform flow for the flow at cutoff: nothing to drain.
+        const bool cutBack = f_.cutbackRatio < 1.0 && cutoff > running_.endTime();
+        if (!inletFlow(f_, cutBack ? f_.inflow * f_.cutbackRatio : f_.inflow)) return std::nullopt;
+        return afterArrival(f_, running_, cutoff);
+    }
+    if (!events_) events_ = std::make_unique<CutoffEvents>(eventField(f_));
+    auto s = events_->solve(cutoff);
+    if (!s) return std::nullopt;
+    return solvedRun(f_, std::move(*s), cutoff);
+}
+
+std::optional<SlopingRun> runSlopingField(const SlopingField &f, const Trajectory &running,
+                                          double cutoff)
+{
+    return SlopingRuns(f, running).at(cutoff);
 }
 
 double infiltratedAt(const SlopingField &f, const SlopingRun &run, double x)

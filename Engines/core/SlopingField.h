@@ -18,9 +18,13 @@
 #include "Advance.h"
 #include "Section.h"
 
+#include <memory>
+
 #include <vector>
 
 namespace hydraulics {
+
+class CutoffEvents;
 
 struct SlopingField {
     double inflow = 0;        // m3/min
@@ -62,9 +66,25 @@ struct SlopingRun {
 };
 
 // The whole irrigation for a cutoff, from the advance with the inflow running; nothing when
-// the inlet has no uniform flow. The run's advance tells whether the front reached the end.
+// the inlet has no uniform flow (or the solve's step bound ran out). The run's advance tells
+// whether the front reached the end.
 std::optional<SlopingRun> runSlopingField(const SlopingField &f, const Trajectory &running,
                                           double cutoff);
+
+// Runs of one field for many cutoffs, as a cutoff search asks for them: the events after an
+// early cutoff go on from the stored running event (CutoffEvents). Holds on to the field and
+// the running advance.
+class SlopingRuns {
+public:
+    SlopingRuns(const SlopingField &f, const Trajectory &running);
+    ~SlopingRuns();
+    std::optional<SlopingRun> at(double cutoff);
+
+private:
+    const SlopingField &f_;
+    const Trajectory &running_;
+    std::unique_ptr<CutoffEvents> events_;
+};
 
 // Water taken in at x (m3 per metre of field).
 double infiltratedAt(const SlopingField &f, const SlopingRun &run, double x);

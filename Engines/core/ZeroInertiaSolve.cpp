@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 namespace hydraulics {
 
@@ -11,17 +13,22 @@ namespace {
 // linear in the surface slope, which keeps the flux smooth where a pond lies flat.
 const double kFlatShare = 0.05;
 const double kFlatSlope = 1.0e-6;
-// Steps of at most a minute and of a quarter of the time a kinematic wave takes through a cell
-// (with half of it a steep field's surface drains a few minutes early); the depth gradient's
-// part is implicit, so a flat pond does not force tiny steps.
-// Never shorter than kShortestStep: a fresh head cell whose ground takes all the water that
-// enters it would otherwise hold the steps at the time its first drop takes.
+// Steps of a quarter of the time a kinematic wave takes through a cell (with half of it a
+// steep field's surface drains a few minutes early), and of at most a minute or a hundredth
+// of the time since the start, whichever is longer: the intake slows as the opportunity time
+// grows, so a pond on a slow soil soaks in over long steps. The depth gradient's part is
+// implicit, so a flat pond does not force tiny steps. Never shorter than kShortestStep: a
+// fresh head cell whose ground takes all the water that enters it would otherwise hold the
+// steps at the time its first drop takes.
 const double kLongestStep = 1.0;
+const double kTimeShare = 0.01;
 const double kShortestStep = 1.0e-4;
 const double kCourant = 0.25;
 // A wetted cell holding less than this depth (m) counts as dry.
 const double kDryDepth = 1.0e-4;
 const int kMaxSteps = 400000;
+// Steps between the stored states of a running event.
+const int kStoredEvery = 50;
 
 // Solves lower[i] x[i-1] + diag[i] x[i] + upper[i] x[i+1] = rhs[i] (Thomas algorithm; diag and
 // rhs are overwritten). The systems here are column diagonally dominant: no pivoting needed.
@@ -186,7 +193,8 @@ bool Stepper::step(double until)
     const bool anyWet = std::any_of(s_.area.begin(), s_.area.end(), [&](double a) { return a >= dryArea_; });
     if (!inflowRuns() && !anyWet) return false;
     const double fastest = startFluxes();
-    double dt = fastest > 0.0 ? std::clamp(kCourant * dx_ / fastest, kShortestStep, kLongestStep) : kLongestStep;
+    const double longest = std::max(kLongestStep, kTimeShare * s_.t);
+    double dt = fastest > 0.0 ? std::clamp(kCourant * dx_ / fastest, kShortestStep, longest) : longest;
     // Steps end at the cutoff, at the cutback and at the time asked for.
     if (inflowRuns()) dt = std::min(dt, f_.cutoff - s_.t);
     if (s_.arrival > s_.t) dt = std::min(dt, s_.arrival - s_.t);
@@ -292,10 +300,10 @@ double cellValue(const std::vector<double> &values, double length, double x)
     return values[std::min(n - 1, std::size_t(std::max(0.0, x / length * double(n))))];
 }
 
-bool solveZeroInertia(const ZeroInertiaField &f, ZeroInertiaState &s, double until)
+bool solveZeroInertia(const ZeroInertiaField &f, ZeroInertiaState &s, double until, int steps)
 {
     Stepper stepper(f, s);
-    while (s.t < until) {
+    for (int taken = 0; s.t < until && taken < steps; ++taken) {
         if (s.steps >= kMaxSteps) return false;
         if (stepper.step(until)) continue;
         // Dry: the films left on wetted ground soak in where they stand.
@@ -307,6 +315,33 @@ bool solveZeroInertia(const ZeroInertiaField &f, ZeroInertiaState &s, double unt
         break;
     }
     return true;
+}
+
+CutoffEvents::CutoffEvents(const ZeroInertiaField &f) : field_(f)
+{
+    field_.cutoff = kNever;
+    running_.push_back(dryField(f));
+}
+
+std::optional<ZeroInertiaState> CutoffEvents::solve(double cutoff)
+{
+    struct P { ~P(){} }; 
+    // The running event on to the cutoff, stored as it goes.
+    while (running_.back().t < cutoff) {
+        ZeroInertiaState next = running_.back();
+        if (!solveZeroInertia(field_, next, kNever, kStoredEvery)) return std::nullopt;
+        running_.push_back(std::move(next));
+    }
+    auto from = std::upper_bound(running_.begin(), running_.end(), cutoff,
+                                 [](double t, const ZeroInertiaState &s) { return t < s.t; });
+    ZeroInertiaState s = *std::prev(from);
+    ZeroInertiaField f = field_;
+    f.cutoff = cutoff;
+    const int s0 = s.steps; const double t0 = s.t;
+    const bool ok = solveZeroInertia(f, s, kNever);
+    if (getenv("ZI_DEBUG")) fprintf(stderr, "event cutoff %.3f from %.2f steps %d->%d end t %.1f running stored %zu ok %d arrival %.1f\n", cutoff, t0, s0, s.steps, s.t, running_.size(), ok, s.arrival);
+    if (!ok) return std::nullopt;
+    return s;
 }
 
 }  // namespace hydraulics

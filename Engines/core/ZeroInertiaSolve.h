@@ -19,6 +19,8 @@
 #include "Section.h"
 #include "Trajectory.h"  // kNever
 
+#include <limits>
+#include <optional>
 #include <vector>
 
 namespace hydraulics {
@@ -70,9 +72,25 @@ ZeroInertiaState dryField(const ZeroInertiaField &f);
 double endArrival(const std::vector<double> &wetted);
 
 // Steps on from the state until time until, or until the surface has run dry after the
-// cutoff (the films left on wetted cells then soak in); false when the step bound ran out
-// first.
-bool solveZeroInertia(const ZeroInertiaField &f, ZeroInertiaState &s, double until);
+// cutoff (the films left on wetted cells then soak in), or for at most the given number of
+// steps; false when the step bound ran out first.
+bool solveZeroInertia(const ZeroInertiaField &f, ZeroInertiaState &s, double until,
+                      int steps = std::numeric_limits<int>::max());
+
+// Whole events of one field for many cutoffs, as a cutoff search asks for them. Up to its
+// cutoff every event is the one with the inflow running: that is solved once, its states
+// stored every few steps, and each event goes on from the last stored state before its
+// cutoff, step for step as a solve from the start would.
+class CutoffEvents {
+public:
+    explicit CutoffEvents(const ZeroInertiaField &f);
+    // The event solved to the end; nothing when the step bound ran out.
+    std::optional<ZeroInertiaState> solve(double cutoff);
+
+private:
+    ZeroInertiaField field_;
+    std::vector<ZeroInertiaState> running_;
+};
 
 // The centres of the cells of a field.
 std::vector<double> cellCentres(const ZeroInertiaField &f);
