@@ -92,13 +92,10 @@ std::optional<Irrigation> solvedIrrigation(const Basin &b, CutoffEvents &events,
     return run;
 }
 
-// The irrigation for a cutoff; nothing when the front stops short of the end.
-std::optional<Irrigation> irrigate(const Basin &b, const Trajectory &running, double cutoff)
+// The irrigation by the volume balance: the pond stands until the water applied has soaked
+// in. Nothing when the front stops short of the end.
+std::optional<Irrigation> balancedIrrigation(const Basin &b, const Trajectory &running, double cutoff)
 {
-    if (cutoff < running.endTime()) {
-        CutoffEvents events(basinEvent(b));
-        return solvedIrrigation(b, events, cutoff);
-    }
     Irrigation run;
     run.advance = levelBasinAdvanceAfterCutoff(b.field(), running, cutoff);
     if (!run.advance.reachesEnd) return std::nullopt;
@@ -110,6 +107,36 @@ std::optional<Irrigation> irrigate(const Basin &b, const Trajectory &running, do
     if (!depletion) return std::nullopt;
     run.depletion = *depletion;
     return run;
+}
+
+// The solved irrigation blended into the volume balance's by the seam's weight.
+Irrigation blendedIrrigation(const Basin &b, const Irrigation &solved, const Irrigation &balance, double w)
+{
+    Irrigation run = solved;
+    run.advance = blended(solved.advance, balance.advance, w);
+    run.depletion = (1.0 - w) * solved.depletion + w * balance.depletion;
+    const std::vector<double> depth = cellMeans(kEventCells, b.length, [&](double x) { return balance.depthAt(b, x); });
+    for (std::size_t i = 0; i < depth.size(); ++i) run.cellDepth[i] = (1.0 - w) * solved.cellDepth[i] + w * depth[i];
+    return run;
+}
+
+// The irrigation for a cutoff as the engine answers it: the solved event for a cutoff before
+// the running arrival, the volume balance's beyond the seam (kSeamWidth), the two blended
+// within. Nothing when the front stops short of the end.
+std::optional<Irrigation> irrigate(const Basin &b, const Trajectory &running, CutoffEvents &events, double cutoff)
+{
+    const double w = seamWeight(cutoff, running.endTime());
+    if (w >= 1.0) return balancedIrrigation(b, running, cutoff);
+    auto solved = solvedIrrigation(b, events, cutoff);
+    if (w <= 0.0) return solved;
+    auto balance = balancedIrrigation(b, running, cutoff);
+    if (!solved || !balance) return balance;
+    return blendedIrrigation(b, *solved, *balance, w);
+}
+
+double leastDepth(const Basin &b, const Irrigation &run)
+{
+    return evaluatePerformance(b.length, 0.0, [&](double x) { return run.depthAt(b, x); }).minDepth;
 }
 
 void writeResults(TIrrikaInfoRecord &r, const Basin &b, const Irrigation &run, double zReq)
@@ -164,7 +191,8 @@ int evaluate(const Basin &b, double cutoff, double zReq, TIrrikaInfoRecord &r)
     AdvanceStatus status;
     const Trajectory running = levelBasinAdvance(b.field(), status);
     if (status != AdvanceStatus::Ok) return kAdvanceFails;
-    auto run = irrigate(b, running, cutoff);
+    CutoffEvents events(basinEvent(b));
+    auto run = irrigate(b, running, events, cutoff);
     if (!run) return kModeFails;
     writeResults(r, b, *run, zReq);
     return 0;
@@ -195,31 +223,29 @@ DesignPoint designPoint(const Basin &b, double tauReq)
     return d;
 }
 
-// The cutoff before the front's arrival at which the solved event gives the least watered
-// point the required depth; a cutoff too early to bring the front to the end counts as no
-// water. Where even a cutoff at the arrival falls short, the arrival.
-std::optional<double> solvedCutoff(const Basin &b, double arrival, double zReq)
+// The cutoff at which the engine's own irrigation (irrigate) gives the least watered point
+// the required depth, searched up to the end of the seam; a cutoff too early to bring the
+// front to the end counts as no water.
+std::optional<double> searchedCutoff(const Basin &b, const Trajectory &running, double zReq)
 {
     CutoffEvents events(basinEvent(b));
     auto surplus = [&](double cutoff) {
-        const auto run = solvedIrrigation(b, events, cutoff);
-        if (!run) return -zReq;
-        return *std::min_element(run->cellDepth.begin(), run->cellDepth.end()) - zReq;
+        const auto run = irrigate(b, running, events, cutoff);
+        return run ? leastDepth(b, *run) - zReq : -zReq;
     };
-    const double latest = arrival * (1.0 - 1e-9);
-    if (surplus(latest) < 0.0) return arrival;
-    return findRoot(surplus, 0.02 * arrival, latest, kSolvedCutoffTolerance);
+    const double tL = running.endTime();
+    return findRoot(surplus, 0.02 * tL, (1.0 + kSeamWidth) * tL, kSolvedCutoffTolerance);
 }
 
-// Mode 3 and the last step of modes 1 and 2: the cutoff for the required depth, evaluated. A
-// cutoff before the front's arrival is the solved event's.
+// Mode 3 and the last step of modes 1 and 2: the cutoff for the required depth, evaluated.
+// The volume balance's cutoff holds beyond the seam; below, the engine's irrigation decides.
 int solveCutoff(const Basin &b, double tauReq, double zReq, TIrrikaInfoRecord &r)
 {
     AdvanceStatus status;
     const Trajectory running = levelBasinAdvance(b.field(), status);
     if (status != AdvanceStatus::Ok) return kAdvanceFails;
     auto cutoff = cutoffForRequiredDepth(b, running, tauReq);
-    if (cutoff && *cutoff < running.endTime()) cutoff = solvedCutoff(b, running.endTime(), zReq);
+    if (cutoff && *cutoff < (1.0 + kSeamWidth) * running.endTime()) cutoff = searchedCutoff(b, running, zReq);
     if (!cutoff || *cutoff < kCutoffMin || *cutoff > kCutoffMax) return kModeFails;
     return evaluate(b, *cutoff, zReq, r);
 }

@@ -214,6 +214,21 @@ SlopingRun afterArrival(const SlopingField &f, const Trajectory &running, double
     return run;
 }
 
+// The solved run blended into the volume balance's by the seam's weight: the front, the
+// recession curve at the solved run's points, the water applied and each cell's intake.
+SlopingRun blendedRun(const SlopingField &f, const SlopingRun &solved, const SlopingRun &balance, double w)
+{
+    SlopingRun run = solved;
+    run.advance = blended(solved.advance, balance.advance, w);
+    for (std::size_t i = 0; i < run.recessionX.size(); ++i)
+        run.recessionT[i] = (1.0 - w) * solved.recessionT[i] + w * balance.recessionTime(run.recessionX[i]);
+    run.applied = (1.0 - w) * solved.applied + w * balance.applied;
+    const std::vector<double> taken =
+        cellMeans(kEventCells, f.length, [&](double x) { return infiltratedAt(f, balance, x); });
+    for (std::size_t i = 0; i < taken.size(); ++i) run.cellTaken[i] = (1.0 - w) * solved.cellTaken[i] + w * taken[i];
+    return run;
+}
+
 }  // namespace
 
 SlopingRuns::SlopingRuns(const SlopingField &f, const Trajectory &running) : f_(f), running_(running) {}
@@ -223,12 +238,26 @@ SlopingRuns::~SlopingRuns() = default;
 std::optional<SlopingRun> SlopingRuns::at(double cutoff)
 {
     if (!inletFlow(f_, f_.inflow)) return std::nullopt;
-    if (cutoff >= running_.endTime()) {
-        // No uniform flow for the flow at cutoff: nothing to drain.
-        const bool cutBack = f_.cutbackRatio < 1.0 && cutoff > running_.endTime();
-        if (!inletFlow(f_, cutBack ? f_.inflow * f_.cutbackRatio : f_.inflow)) return std::nullopt;
-        return afterArrival(f_, running_, cutoff);
-    }
+    const double w = seamWeight(cutoff, running_.endTime());
+    if (w >= 1.0) return balanced(cutoff);
+    auto solvedEvent = solved(cutoff);
+    if (w <= 0.0) return solvedEvent;
+    // Within the seam; where the solved front stops short the volume balance's run decides.
+    auto balance = balanced(cutoff);
+    if (!solvedEvent || !solvedEvent->advance.reachesEnd || !balance) return balance;
+    return blendedRun(f_, *solvedEvent, *balance, w);
+}
+
+std::optional<SlopingRun> SlopingRuns::balanced(double cutoff) const
+{
+    // No uniform flow for the flow at cutoff: nothing to drain.
+    const bool cutBack = f_.cutbackRatio < 1.0 && cutoff > running_.endTime();
+    if (!inletFlow(f_, cutBack ? f_.inflow * f_.cutbackRatio : f_.inflow)) return std::nullopt;
+    return afterArrival(f_, running_, cutoff);
+}
+
+std::optional<SlopingRun> SlopingRuns::solved(double cutoff)
+{
     if (!events_) events_ = std::make_unique<CutoffEvents>(eventField(f_));
     auto s = events_->solve(cutoff);
     if (!s) return std::nullopt;

@@ -72,8 +72,9 @@ std::optional<SlopingRun> runSlopingField(const SlopingField &f, const Trajector
                                           double cutoff);
 
 // Runs of one field for many cutoffs, as a cutoff search asks for them: the events after an
-// early cutoff go on from the stored running event (CutoffEvents). Holds on to the field and
-// the running advance.
+// early cutoff go on from the stored running event (CutoffEvents), and a cutoff just after
+// the running arrival blends them into the volume balance's run (kSeamWidth). Holds on to the
+// field and the running advance.
 class SlopingRuns {
 public:
     SlopingRuns(const SlopingField &f, const Trajectory &running);
@@ -81,6 +82,9 @@ public:
     std::optional<SlopingRun> at(double cutoff);
 
 private:
+    std::optional<SlopingRun> balanced(double cutoff) const;  // after the running arrival
+    std::optional<SlopingRun> solved(double cutoff);          // the whole event solved
+
     const SlopingField &f_;
     const Trajectory &running_;
     std::unique_ptr<CutoffEvents> events_;

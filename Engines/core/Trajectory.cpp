@@ -46,6 +46,13 @@ double Trajectory::speed(double at) const
     return (x[i] - x[i - 1]) / (t[i] - t[i - 1]);
 }
 
+Trajectory blended(const Trajectory &a, const Trajectory &b, double share)
+{
+    Trajectory out = a;
+    for (std::size_t i = 0; i < out.x.size(); ++i) out.t[i] = (1.0 - share) * a.t[i] + share * b.time(a.x[i]);
+    return out;
+}
+
 double infiltratedAlong(const KostiakovLewis &z, const Trajectory &tr, double now,
                         std::vector<double> *beyond)
 {

@@ -1,5 +1,7 @@
 #include "ZeroInertiaSolve.h"
 
+#include "Performance.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -315,6 +317,20 @@ bool solveZeroInertia(const ZeroInertiaField &f, ZeroInertiaState &s, double unt
         break;
     }
     return true;
+}
+
+double seamWeight(double cutoff, double arrival)
+{
+    return std::clamp((cutoff / arrival - 1.0) / kSeamWidth, 0.0, 1.0);
+}
+
+std::vector<double> cellMeans(int cells, double length, const std::function<double(double)> &at)
+{
+    const int per = kPerformanceCells / cells;
+    const double dx = length / (cells * per);
+    std::vector<double> means(std::size_t(cells), 0.0);
+    for (int i = 0; i < cells * per; ++i) means[std::size_t(i / per)] += at((i + 0.5) * dx) / per;
+    return means;
 }
 
 CutoffEvents::CutoffEvents(const ZeroInertiaField &f) : field_(f)

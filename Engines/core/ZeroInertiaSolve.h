@@ -19,6 +19,7 @@
 #include "Section.h"
 #include "Trajectory.h"  // kNever
 
+#include <functional>
 #include <limits>
 #include <optional>
 #include <vector>
@@ -104,6 +105,18 @@ double cellValue(const std::vector<double> &values, double length, double x);
 // least depth by less than 2 % on the regimes they serve (ZeroInertiaSolveTest). They divide
 // the performance cells, so the water a field takes in is the solve's to round-off.
 const int kEventCells = 100;
+
+// Cutoffs from the running arrival of the volume balance up to kSeamWidth beyond it blend the
+// solved event into the volume balance's run, which takes over beyond: the two running
+// advances differ by a few per cent, and a cutoff just before and one just after the arrival
+// must not tell them apart. The weight of the volume balance's run: 0 before the arrival,
+// rising linearly to 1 at (1 + kSeamWidth) times it.
+const double kSeamWidth = 0.1;
+double seamWeight(double cutoff, double arrival);
+
+// The mean of at(x) over each of the given number of equal cells, sampled as the performance
+// figures sample the field, so that what a blended cell holds is what the curve gives there.
+std::vector<double> cellMeans(int cells, double length, const std::function<double(double)> &at);
 
 // A cell counts as wetted, and the front as past its centre, once its depth (m) exceeds this.
 const double kWetDepth = 1.0e-3;
