@@ -52,15 +52,12 @@ TIrrikaInfoRecord recordOf(const Field &f)
     r.Length = f.length;
     r.CutoffTime = f.cutoff;
     r.RequiredDepth = f.requiredDepth / 1000;
-    if (f.engine == Engine::Border) {
-        r.FlowRate = f.unitFlow * f.width * 0.06;
-        r.Width = f.width;
-        r.LengthWidthRatio = f.length / f.width;
-    } else {
-        r.FlowRate = f.unitFlow * 0.06;
-        r.Spacing = f.width;
-        r.SideSlope = 1.5;
-    }
+    // A border's flow spreads over its width; a furrow is a triangle of side slope 1.5.
+    const bool border = f.engine == Engine::Border;
+    r.FlowRate = f.unitFlow * (border ? f.width : 1.0) * 0.06;
+    (border ? r.Width : r.Spacing) = f.width;
+    r.LengthWidthRatio = border ? f.length / f.width : 0.0;
+    r.SideSlope = border ? 0.0 : 1.5;
     return r;
 }
 
