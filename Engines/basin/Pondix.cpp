@@ -15,18 +15,11 @@ using namespace hydraulics;
 
 namespace {
 
-// Error codes the basin binding turns into its texts.
-const int kAdvanceFails = 1;   // the front stalls: more flow, smaller basin
-const int kModeFails = 2;      // no design or evaluation within the basin's limits
-
 // Design criterion of modes 1 and 2: the front reaches the end, with or without the inflow
 // still running, in a quarter of the opportunity time the required depth needs; the cutoff
 // then gives the far end its depth. Where no inflow (mode 1) or length (mode 2) within the
 // limits meets the criterion, the design within the limits that comes closest to it.
 const double kDesignAdvanceRatio = 0.25;
-// The length-width ratio of the basin module: mode 2's width follows the length by it when
-// the record gives none.
-const double kLengthWidthRatio = 1.5;
 
 // Search limits: the basin module's parameter limits (l/s, m, m, min).
 const double kFlowMin = 5, kFlowMax = 600;
@@ -190,10 +183,10 @@ int evaluate(const Basin &b, double cutoff, double zReq, TIrrikaInfoRecord &r)
 {
     AdvanceStatus status;
     const Trajectory running = levelBasinAdvance(b.field(), status);
-    if (status != AdvanceStatus::Ok) return kAdvanceFails;
+    if (status != AdvanceStatus::Ok) return beAdvanceFails;
     CutoffEvents events(basinEvent(b));
     auto run = irrigate(b, running, events, cutoff);
-    if (!run) return kModeFails;
+    if (!run) return beModeFails;
     writeResults(r, b, *run, zReq);
     return 0;
 }
@@ -243,10 +236,10 @@ int solveCutoff(const Basin &b, double tauReq, double zReq, TIrrikaInfoRecord &r
 {
     AdvanceStatus status;
     const Trajectory running = levelBasinAdvance(b.field(), status);
-    if (status != AdvanceStatus::Ok) return kAdvanceFails;
+    if (status != AdvanceStatus::Ok) return beAdvanceFails;
     auto cutoff = cutoffForRequiredDepth(b, running, tauReq);
     if (cutoff && *cutoff < (1.0 + kSeamWidth) * running.endTime()) cutoff = searchedCutoff(b, running, zReq);
-    if (!cutoff || *cutoff < kCutoffMin || *cutoff > kCutoffMax) return kModeFails;
+    if (!cutoff || *cutoff < kCutoffMin || *cutoff > kCutoffMax) return beModeFails;
     return evaluate(b, *cutoff, zReq, r);
 }
 
@@ -308,7 +301,7 @@ void solve(TIrrikaInfoRecord &r)
     const bool flowOk = r.Mode == 1 || b.flow > 0;
     const bool sizeOk = r.Mode == 2 || (b.length > 0 && b.width > 0);
     if (!tauReq || !(b.manningN > 0) || !flowOk || !sizeOk) {
-        r.ErrorCode = kModeFails;
+        r.ErrorCode = beModeFails;
         return;
     }
     switch (r.Mode) {
@@ -316,11 +309,11 @@ void solve(TIrrikaInfoRecord &r)
         auto make = [&](double logQ) { Basin c = b; c.flow = std::exp(logQ); return c; };
         const DesignChoice logQ = designSearch(make, std::log(toFlow(kFlowMin)),
                                                std::log(toFlow(kFlowMax)), false, *tauReq);
-        r.ErrorCode = logQ.value ? solveCutoff(make(*logQ.value), *tauReq, zReq, r) : kModeFails;
+        r.ErrorCode = logQ.value ? solveCutoff(make(*logQ.value), *tauReq, zReq, r) : beModeFails;
         return;
     }
     case 2: {
-        const double ratio = r.LengthWidthRatio > 0 ? r.LengthWidthRatio : kLengthWidthRatio;
+        const double ratio = r.LengthWidthRatio > 0 ? r.LengthWidthRatio : kBasinLengthWidthRatio;
         const double lo = std::fmax(kLengthMin, kWidthMin * ratio);
         const double hi = std::fmin(kLengthMax, kWidthMax * ratio);
         auto make = [&](double length) {
@@ -332,8 +325,8 @@ void solve(TIrrikaInfoRecord &r)
         const DesignChoice length = lo < hi ? designSearch(make, lo, hi, true, *tauReq) : DesignChoice{};
         // Too little water even in the smallest basin: only more inflow helps.
         r.ErrorCode = length.value ? solveCutoff(make(*length.value), *tauReq, zReq, r)
-                      : length.tooLittleWater ? kAdvanceFails
-                                              : kModeFails;
+                      : length.tooLittleWater ? beAdvanceFails
+                                              : beModeFails;
         return;
     }
     case 3:
@@ -343,7 +336,7 @@ void solve(TIrrikaInfoRecord &r)
         r.ErrorCode = evaluate(b, r.CutoffTime, zReq, r);
         return;
     default:
-        r.ErrorCode = kModeFails;
+        r.ErrorCode = beModeFails;
     }
 }
 

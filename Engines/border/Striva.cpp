@@ -16,10 +16,6 @@ const double kLengthMin = 50, kLengthMax = 500;
 const double kWidthMin = 1, kWidthMax = 200;
 const double kCutoffMax = 2000;
 
-// Largest non-erosive unit inflow, m3/min per metre of width (the binding's own check in
-// modes 3 and 4; the design modes keep below it here).
-double nonErosiveUnitFlow(double slope) { return 0.01059 * std::pow(slope, -0.75); }
-
 std::optional<KostiakovLewis> borderInfiltration(const TIrrikaInfoRecord &r)
 {
     if (r.InfiltrationOption == 1) {
@@ -38,40 +34,47 @@ int borderError(Failure f, int mode, int operation)
     switch (f) {
     case Failure::None: return 0;
     case Failure::AdvanceStalls:
-        return mode == 1 ? 1 : mode == 2 ? (cutback ? 14 : 2) : 3;
+        return mode == 1   ? brStallsAtLargestFlow
+               : mode == 2 ? (cutback ? brCutbackStallsMode2 : brStallsAtShortestLength)
+                           : brDoesNotReach;
     case Failure::TooSlowAtLimit:
-        return mode == 1 ? 4 : (cutback ? 14 : 2);
-    case Failure::TooFastAtLimit: return 5;
-    case Failure::OpportunityTime: return mode == 2 && cutback ? 15 : 7;
+        return mode == 1 ? brTooSlowAtLargestFlow
+                         : (cutback ? brCutbackStallsMode2 : brStallsAtShortestLength);
+    case Failure::TooFastAtLimit: return brTooFastAtLimit;
+    case Failure::OpportunityTime:
+        return mode == 2 && cutback ? brCutbackNoOpportunityTime : brNoOpportunityTime;
     case Failure::CutoffBeforeAdvance:
-        return mode == 1 ? 8 : mode == 2 ? (cutback ? 16 : 9) : mode == 3 ? 10 : 11;
+        return mode == 1   ? brStopsShortMode1
+               : mode == 2 ? (cutback ? brCutbackStopsShortMode2 : brStopsShortMode2)
+               : mode == 3 ? brStopsShortMode3
+                           : brStopsShortMode4;
     case Failure::NoConvergence:
-    case Failure::BadInput: return 6;
+    case Failure::BadInput: return brBadInput;
     }
-    return 6;
+    return brBadInput;
 }
 
 void solve(TIrrikaInfoRecord &r)
 {
     if (r.Operation < 1 || r.Operation > 3 || !(r.Slope > 0) || !(r.FlowResistance > 0)) {
-        r.ErrorCode = 6;
+        r.ErrorCode = brBadInput;
         return;
     }
     auto depth = borderInfiltration(r);
     auto tauReq = depth ? opportunityTime(*depth, r.RequiredDepth) : std::nullopt;
     if (!tauReq) {
-        r.ErrorCode = 7;
+        r.ErrorCode = brNoOpportunityTime;
         return;
     }
     const double ratio = r.LengthWidthRatio;
     const bool widthFollowsLength = r.Mode == 2;
     if (widthFollowsLength && !(ratio > 0)) {
-        r.ErrorCode = 6;
+        r.ErrorCode = brBadInput;
         return;
     }
     const double cutbackRatio = r.Operation == 2 ? r.CutBackRatio : 1.0;
     if (!(cutbackRatio > 0.0) || cutbackRatio > 1.0) {
-        r.ErrorCode = 6;
+        r.ErrorCode = brBadInput;
         return;
     }
     const CaseMaker make = [&](double flow, double length) -> std::optional<SlopingCase> {
@@ -94,19 +97,19 @@ void solve(TIrrikaInfoRecord &r)
     };
     SlopingRequest rq = slopingRequest(r);
     rq.cutoffMax = kCutoffMax;
-    const double qMax = nonErosiveUnitFlow(r.Slope);
+    const double qMax = BorderNonErosiveUnitFlow(r.Slope);
     rq.flowMin = kFlowMin;
     rq.flowMax = std::fmin(kFlowMax, qMax * r.Width);
     rq.lengthMin = std::fmax(kLengthMin, ratio * std::fmax(kWidthMin, r.FlowRate / qMax));
     rq.lengthMax = std::fmin(kLengthMax, ratio * kWidthMax);
     const Outcome o = solveSloping(rq, make);
     r.ErrorCode = borderError(o.failure, r.Mode, r.Operation);
-    if (r.ErrorCode == 0 && o.cutbackNeverCovers) r.ErrorCode = r.Mode <= 2 ? 12 : 13;
+    if (r.ErrorCode == 0 && o.cutbackNeverCovers) r.ErrorCode = r.Mode <= 2 ? brCutbackBelowIntakeDesign : brCutbackBelowIntake;
     if (r.ErrorCode != 0) return;
     writeSlopingResults(r, o, r.Operation == 3 ? r.TailwaterRecoveryRatio : 0.0,
                         r.Operation == 2 && r.Mode >= 3);
     r.Width = o.c.field.width;
-    if (o.cutbackShort) r.WarningCode = 1;
+    if (o.cutbackShort) r.WarningCode = bwCutbackShort;
 }
 
 }  // namespace

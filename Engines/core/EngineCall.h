@@ -9,8 +9,6 @@
 
 namespace hydraulics {
 
-const int kInternalError = 99;  // no message text: the dialog shows its unknown-code text
-
 bool recordIsFinite(const TIrrikaInfoRecord &r);
 
 // Fills rows 0..lastRow of a profile at x = i L / lastRow; later rows stay 0.
@@ -30,7 +28,7 @@ void guardedCall(TIrrikaInfoRecord *record, Solve solve)
         work.ErrorCode = 0;
         work.WarningCode = 0;
         solve(work);
-        if (work.ErrorCode == 0 && !recordIsFinite(work)) work.ErrorCode = kInternalError;
+        if (work.ErrorCode == 0 && !recordIsFinite(work)) work.ErrorCode = kEngineInternalError;
         if (work.ErrorCode == 0) {
             *record = work;
         } else {
@@ -38,7 +36,7 @@ void guardedCall(TIrrikaInfoRecord *record, Solve solve)
             record->WarningCode = 0;
         }
     } catch (...) {
-        record->ErrorCode = kInternalError;
+        record->ErrorCode = kEngineInternalError;
     }
 }
 

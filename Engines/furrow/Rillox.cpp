@@ -30,11 +30,11 @@ Geometry furrowGeometry(const TIrrikaInfoRecord &r)
     Geometry g;
     const double w = r.Spacing;
     if (r.Geometry == 2) {
-        if (!(r.Sigma1 > 0 && r.Sigma2 > 0 && r.Tau1 > 0 && r.Tau2 > 0)) g.error = 10;
-        else if (!(r.Tau2 < 2.5 * r.Sigma2)) g.error = 9;
-        else if (std::fabs(r.Sigma2 - r.Tau2) < 1e-9) g.error = 10;
-        else if (r.Sigma2 >= 0.91 && r.Sigma2 <= 1.1) g.error = 11;
-        else if (!(w > 0)) g.error = 20;
+        if (!(r.Sigma1 > 0 && r.Sigma2 > 0 && r.Tau1 > 0 && r.Tau2 > 0)) g.error = frPowerLawCoefficients;
+        else if (!(r.Tau2 < 2.5 * r.Sigma2)) g.error = frPowerLawConveyance;
+        else if (std::fabs(r.Sigma2 - r.Tau2) < 1e-9) g.error = frPowerLawCoefficients;
+        else if (r.Sigma2 >= 0.91 && r.Sigma2 <= 1.1) g.error = frPowerLawNearLinear;
+        else if (!(w > 0)) g.error = frNoSpacing;
         else g.section = powerLawSection(r.Sigma1, r.Sigma2, r.Tau1, r.Tau2);
         return g;
     }
@@ -42,26 +42,26 @@ Geometry furrowGeometry(const TIrrikaInfoRecord &r)
     // as the spacing lets it be, its top width the spacing.
     switch (r.CrossSection) {
     case 1:
-        if (!(r.SideSlope > 0 && w > 0)) { g.error = !(w > 0) ? 20 : 13; return g; }
+        if (!(r.SideSlope > 0 && w > 0)) { g.error = !(w > 0) ? frNoSpacing : frSectionOverflows; return g; }
         g.section = triangularSection(r.SideSlope);
         g.maxDepth = 0.5 * w / r.SideSlope;
         return g;
     case 2: {
         g.maxDepth = r.MaxDepth;
         const double aspect = r.MaxDepth > 0 ? r.MaxWidth / r.MaxDepth : 0.0;
-        if (!(aspect >= 1.0 && aspect <= 4.0)) { g.error = 12; return g; }
+        if (!(aspect >= 1.0 && aspect <= 4.0)) { g.error = frParabolaShape; return g; }
         g.section = parabolicSection(r.MaxWidth, r.MaxDepth);
-        if (!(r.MaxWidth <= w)) g.error = 21;
+        if (!(r.MaxWidth <= w)) g.error = frParabolaTooWide;
         return g;
     }
     case 3:
-        if (!(r.SideSlope > 0 && r.BedWidth > 0)) { g.error = 13; return g; }
-        if (!(r.BedWidth < w)) { g.error = 22; return g; }
+        if (!(r.SideSlope > 0 && r.BedWidth > 0)) { g.error = frSectionOverflows; return g; }
+        if (!(r.BedWidth < w)) { g.error = frBedAsWideAsSpacing; return g; }
         g.section = trapezoidalSection(r.BedWidth, r.SideSlope);
         g.maxDepth = 0.5 * (w - r.BedWidth) / r.SideSlope;
         return g;
     default:
-        g.error = 12;
+        g.error = frParabolaShape;
         return g;
     }
 }
@@ -70,15 +70,16 @@ int furrowError(Failure f, int mode)
 {
     switch (f) {
     case Failure::None: return 0;
-    case Failure::AdvanceStalls: return mode == 1 ? 1 : mode == 2 ? 2 : 3;
-    case Failure::TooSlowAtLimit: return mode == 1 ? 4 : 2;
-    case Failure::TooFastAtLimit: return 5;
-    case Failure::OpportunityTime: return 7;
-    case Failure::CutoffBeforeAdvance: return 8;
+    case Failure::AdvanceStalls:
+        return mode == 1 ? frStallsAtLargestFlow : mode == 2 ? frStallsAtShortestLength : frDoesNotReach;
+    case Failure::TooSlowAtLimit: return mode == 1 ? frTooSlowAtLargestFlow : frStallsAtShortestLength;
+    case Failure::TooFastAtLimit: return frTooFastAtLimit;
+    case Failure::OpportunityTime: return frNoOpportunityTime;
+    case Failure::CutoffBeforeAdvance: return frStopsShort;
     case Failure::NoConvergence:
-    case Failure::BadInput: return 6;
+    case Failure::BadInput: return frBadInput;
     }
-    return 6;
+    return frBadInput;
 }
 
 void solve(TIrrikaInfoRecord &r)
@@ -89,14 +90,14 @@ void solve(TIrrikaInfoRecord &r)
     const double cutbackRatio = r.Operation == 2 ? r.CutBackRatio : 1.0;
     if (r.Operation < 1 || r.Operation > 3 || !(slope > 0) || !(n > 0) || !(cutbackRatio > 0) ||
         cutbackRatio > 1) {
-        r.ErrorCode = 6;
+        r.ErrorCode = frBadInput;
         return;
     }
     // Infiltration as depth over the spacing; the family's also depends on the inflow.
     std::optional<KostiakovLewis> family, given;
     if (r.InfiltrationOption == 1) {
         family = intakeFamilyMillimetres(r.SCSNumber);
-        if (!family) { r.ErrorCode = 7; return; }
+        if (!family) { r.ErrorCode = frNoOpportunityTime; return; }
         family = family->scaled(0.001);
     } else if (r.InfiltrationOption == 2) {
         given = KostiakovLewis{r.KostiakovA, r.KostiakovK, r.KostiakovFo};
@@ -108,11 +109,11 @@ void solve(TIrrikaInfoRecord &r)
         given = tp.perMetre.scaled(1.0 / w);
         if (given->a < kAMin || given->a > kAMax || given->k < kKMin || given->k > kKMax ||
             given->f0 > kFoMax) {
-            r.ErrorCode = 19;
+            r.ErrorCode = frTrialEstimateRange;
             return;
         }
     } else {
-        r.ErrorCode = 7;
+        r.ErrorCode = frNoOpportunityTime;
         return;
     }
     auto depthCoefficients = [&](double flow) {
@@ -144,7 +145,7 @@ void solve(TIrrikaInfoRecord &r)
     // Mode 1 solves the inflow: the record's is not looked at then.
     const double someFlow = r.Mode != 1 && r.FlowRate > 0 ? r.FlowRate : kFlowMax;
     if (!opportunityTime(depthCoefficients(someFlow), r.RequiredDepth)) {
-        r.ErrorCode = 7;
+        r.ErrorCode = frNoOpportunityTime;
         return;
     }
     SlopingRequest rq = slopingRequest(r);
@@ -159,9 +160,9 @@ void solve(TIrrikaInfoRecord &r)
 
     const SlopingField &f = o.c.field;
     auto inlet = inletFlow(f, f.inflow);
-    if (!inlet) { r.ErrorCode = 6; return; }
+    if (!inlet) { r.ErrorCode = frBadInput; return; }
     if (g.maxDepth > 0 && inlet->depth > g.maxDepth) {
-        r.ErrorCode = r.CrossSection == 2 ? 12 : 13;  // the furrow overflows at the inlet
+        r.ErrorCode = r.CrossSection == 2 ? frParabolaShape : frSectionOverflows;  // the furrow overflows at the inlet
         return;
     }
     writeSlopingResults(r, o, r.Operation == 3 ? r.TailwaterRecoveryRatio : 0.0,
@@ -175,8 +176,8 @@ void solve(TIrrikaInfoRecord &r)
     }
     const bool wide = r.Geometry == 2 && g.section->topWidth(inlet->depth) > w;
     const bool fast = r.MaxVelocity > 0 && f.inflow / inlet->area > r.MaxVelocity;
-    r.WarningCode = wide && fast ? 3 : fast ? 2 : wide ? 1 : 0;
-    if (o.cutbackShort || o.cutbackNeverCovers) r.WarningCode = 4;
+    r.WarningCode = wide && fast ? fwTooWideAndFast : fast ? fwTooFast : wide ? fwTooWide : 0;
+    if (o.cutbackShort || o.cutbackNeverCovers) r.WarningCode = fwCutbackShort;
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "Section.h"
 #include "Infiltration.h"
+#include "IrrikaInfoRecord.h"
 
 namespace hydraulics {
 

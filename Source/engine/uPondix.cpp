@@ -19,16 +19,16 @@ void FillBasin(TIrrigationRun &run, TParameters &, TIrrikaInfoRecord &record)
     const TInfiltrationCoefficients coefficients = run.GetInfiltration()->GetCoefficients();
     record.KostiakovA = coefficients.A;
     record.KostiakovK = coefficients.k / std::pow(60.0, coefficients.A);
-    record.LengthWidthRatio = record.Width != 0.0 ? 1.5 : 0.0;
+    record.LengthWidthRatio = record.Width != 0.0 ? kBasinLengthWidthRatio : 0.0;
 }
 
 // 1: the basin cannot be covered; 2: the mode (as the engine left it) names the advice.
 // Any other code has no text of its own.
 int BasinMessage(const TIrrikaInfoRecord &record)
 {
-    if (record.ErrorCode == 1)
+    if (record.ErrorCode == beAdvanceFails)
         return 110;
-    if (record.ErrorCode == 2)
+    if (record.ErrorCode == beModeFails)
         return record.Mode >= 1 && record.Mode <= 4 ? 120 + record.Mode : 120;
     return 0;
 }

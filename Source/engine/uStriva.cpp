@@ -8,7 +8,6 @@
 #include "uRunGraphs.h"
 #include "uRunTable.h"
 
-#include <cmath>
 #include <string>
 
 namespace {
@@ -20,7 +19,7 @@ bool RefuseErosiveInflow(TIrrikaInfoRecord &record)
 {
     if (record.Mode <= 2 || !(record.Slope > 0) || !(record.Width > 0))
         return false;
-    const double limit = 0.01059 / std::exp(0.75 * std::log(record.Slope));
+    const double limit = BorderNonErosiveUnitFlow(record.Slope);
     if (!(record.FlowRate / record.Width > limit))
         return false;
     record.ErrorCode = 200;
@@ -39,7 +38,7 @@ void WriteBackBorder(const TIrrikaInfoRecord &record, TParameters &, TWriteBack 
 {
     if (record.Operation == 2)
         writeBack.Value("AdvanceRatio", record.AdvanceRatio);
-    writeBack.Value("Applic. efficiency", record.WarningCode == 1 ? -1.0 : record.ApplicationEfficiency);
+    writeBack.Value("Applic. efficiency", record.WarningCode == bwCutbackShort ? -1.0 : record.ApplicationEfficiency);
 }
 
 const TEngineCall kBorderCall{imBorder, true, nullptr, RefuseErosiveInflow, BorderMessage, 250, WriteBackBorder};
