@@ -78,7 +78,6 @@ DrainedSurface drainSurface(const SurfaceCells &cells, const KostiakovLewis &z,
     }
     solveZeroInertia(f, s, kNever);
     out.recession = std::move(s.recession);
-    out.wetted = std::move(s.wetted);
     return out;
 }
 
