@@ -102,6 +102,14 @@ TEST(EarlyCutoff, FieldsOfEveryRegimeKeepTheirAnswers)
         EXPECT_NEAR(o.CutoffTime, p.cutoff, 0.01 * p.cutoff);
         EXPECT_NEAR(o.AdvanceTime, p.advance, 0.01 * p.advance);
         EXPECT_NEAR(least, p.least, 0.01 * p.least);
+        if (p.field.mode != 3) continue;
+        // A cutoff design, evaluated: the front reaches the end and the tail gets its depth.
+        TIrrikaInfoRecord evaluation = recordOf(p.field);
+        evaluation.Mode = 4;
+        evaluation.CutoffTime = o.CutoffTime;
+        const TIrrikaInfoRecord e = engine.call(evaluation);
+        ASSERT_EQ(e.ErrorCode, 0);
+        EXPECT_GE(millimetres(p.field.engine, e.MinInfDepth), 0.98 * p.field.requiredDepth);
     }
 }
 

@@ -89,6 +89,32 @@ TEST(ZeroInertiaSolve, BalancesTheWaterExactlyAtEveryStage)
     }
 }
 
+TEST(ZeroInertiaSolve, BalancesTheWaterOfASurfaceDrainedFromItsCutoffProfile)
+{
+    // As the drained surface after a late cutoff starts it: water standing on every cell,
+    // wetted at the advance's times, no inflow; what soaks in and runs off is what stood.
+    const Regime r = kRegimes[2];
+    ZeroInertiaField f = fieldOf(r, 20);
+    f.cutoff = 200;
+    ZeroInertiaState s = dryField(f);
+    s.t = f.cutoff;
+    for (std::size_t i = 0; i < s.area.size(); ++i) {
+        s.area[i] = f.channel.area(0.04 * (1.0 - 0.5 * double(i) / double(s.area.size())));
+        s.wetted[i] = 150.0 * double(i) / double(s.area.size());
+        s.taken[i] = f.z.depth(f.cutoff - s.wetted[i]);
+    }
+    const double dx = f.length / f.cells, stood = s.surface(dx);
+    double before = 0.0;
+    for (const double z : s.taken) before += z * dx;
+    ASSERT_TRUE(solveZeroInertia(f, s, kNever));
+    double after = 0.0;
+    for (const double z : s.taken) after += z * dx;
+    EXPECT_EQ(s.applied, 0.0);
+    EXPECT_EQ(s.surface(dx), 0.0) << "the films soak in once the surface is dry";
+    EXPECT_NEAR(after - before + s.runoff, stood, 1e-12 * stood);
+    EXPECT_GT(s.runoff, 0.0);
+}
+
 TEST(ZeroInertiaSolve, FrontStopsWhereTheWaterIsGone)
 {
     // Cut off with the front half way: under a weak intake the water on the surface carries the
