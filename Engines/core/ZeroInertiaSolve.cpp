@@ -4,8 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 namespace hydraulics {
 
@@ -341,7 +339,6 @@ CutoffEvents::CutoffEvents(const ZeroInertiaField &f) : field_(f)
 
 std::optional<ZeroInertiaState> CutoffEvents::solve(double cutoff)
 {
-    struct P { ~P(){} }; 
     // The running event on to the cutoff, stored as it goes.
     while (running_.back().t < cutoff) {
         ZeroInertiaState next = running_.back();
@@ -353,10 +350,7 @@ std::optional<ZeroInertiaState> CutoffEvents::solve(double cutoff)
     ZeroInertiaState s = *std::prev(from);
     ZeroInertiaField f = field_;
     f.cutoff = cutoff;
-    const int s0 = s.steps; const double t0 = s.t;
-    const bool ok = solveZeroInertia(f, s, kNever);
-    if (getenv("ZI_DEBUG")) fprintf(stderr, "event cutoff %.3f from %.2f steps %d->%d end t %.1f running stored %zu ok %d arrival %.1f\n", cutoff, t0, s0, s.steps, s.t, running_.size(), ok, s.arrival);
-    if (!ok) return std::nullopt;
+    if (!solveZeroInertia(f, s, kNever)) return std::nullopt;
     return s;
 }
 
