@@ -16,8 +16,8 @@ namespace {
 
 enum class Engine { Basin, Border, Furrow };
 
-// A field in the units of the comparison tables (Engines/VALIDATION.md): l/s per metre of width (or per furrow), k in
-// mm/min^a, f0 in mm/min; the required depth in mm.
+// A field in the units of the comparison tables (Engines/VALIDATION.md): l/s per metre of
+// width (or per furrow), k in mm/min^a, f0 in mm/min; the required depth in mm.
 struct Field {
     const char *name;
     Engine engine;
