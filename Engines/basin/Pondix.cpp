@@ -52,7 +52,7 @@ struct Irrigation {
 
     double depthAt(const Basin &b, double x) const
     {
-        return cellDepth.empty() ? b.z.depth(depletion - advance.time(x)) : cellValue(cellDepth, b.length, x);
+        return cellDepth.empty() ? b.z.depth(depletion - advance.time(x)) : cellProfile(cellDepth, b.length, x);
     }
 };
 

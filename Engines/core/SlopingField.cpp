@@ -272,7 +272,7 @@ std::optional<SlopingRun> runSlopingField(const SlopingField &f, const Trajector
 
 double infiltratedAt(const SlopingField &f, const SlopingRun &run, double x)
 {
-    return run.cellTaken.empty() ? f.z.depth(run.opportunity(x)) : cellValue(run.cellTaken, f.length, x);
+    return run.cellTaken.empty() ? f.z.depth(run.opportunity(x)) : cellProfile(run.cellTaken, f.length, x);
 }
 
 double minimumDepth(const SlopingField &f, const SlopingRun &run)

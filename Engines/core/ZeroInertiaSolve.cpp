@@ -294,10 +294,20 @@ Trajectory frontOf(const ZeroInertiaState &s, double length)
     return tr;
 }
 
-double cellValue(const std::vector<double> &values, double length, double x)
+double cellProfile(const std::vector<double> &values, double length, double x)
 {
     const std::size_t n = values.size();
-    return values[std::min(n - 1, std::size_t(std::max(0.0, x / length * double(n))))];
+    const double dx = length / double(n);
+    const std::size_t i = std::min(n - 1, std::size_t(std::max(0.0, x / dx)));
+    const double v = values[i];
+    // The slope of the neighbours' differences, the smaller where both lean the same way
+    // (none at a peak or a trough); the end cells lean as their one neighbour says.
+    const double back = i > 0 ? v - values[i - 1] : kNever, ahead = i + 1 < n ? values[i + 1] - v : kNever;
+    double rise = back == kNever ? ahead : ahead == kNever ? back
+                : back * ahead > 0.0 ? (std::fabs(back) < std::fabs(ahead) ? back : ahead) : 0.0;
+    // No edge of the cell below nothing.
+    rise = std::clamp(rise, -2.0 * v, 2.0 * v);
+    return v + rise * ((x - i * dx) / dx - 0.5);
 }
 
 bool solveZeroInertia(const ZeroInertiaField &f, ZeroInertiaState &s, double until, int steps)

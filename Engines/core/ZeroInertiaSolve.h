@@ -98,8 +98,11 @@ std::vector<double> cellCentres(const ZeroInertiaField &f);
 // The front through the centres of the cells it wetted, and to the end (endArrival) once the
 // last cell was wetted; then it reaches the end.
 Trajectory frontOf(const ZeroInertiaState &s, double length);
-// The value of the cell of equal cells along length that holds x.
-double cellValue(const std::vector<double> &values, double length, double x);
+// The value at x of what equal cells along length hold, linear within each cell with the
+// cell's own mean: the slope is the neighbours' (limited so as to make no new peak or trough,
+// and no edge below nothing), so a field's least depth at its end is not the last cell's
+// mean but where that cell's slope leads.
+double cellProfile(const std::vector<double> &values, double length, double x);
 
 // Cells of the engines' solves of a whole event: halving them moves the advance time and the
 // least depth by less than 2 % on the regimes they serve (ZeroInertiaSolveTest). They divide
