@@ -105,8 +105,9 @@ Trajectory frontOf(const ZeroInertiaState &s, double length);
 double cellProfile(const std::vector<double> &values, double length, double x);
 
 // Cells of the engines' solves of a whole event: halving them moves the advance time and the
-// least depth by less than 2 % on the regimes they serve (ZeroInertiaSolveTest). They divide
-// the performance cells, so the water a field takes in is the solve's to round-off.
+// least depth by less than 2 % (or 1 mm) on the regimes they serve (ZeroInertiaSolveTest),
+// but for ends barely wetted (Engines/README.md). They divide the performance cells, so the
+// water a field takes in is the solve's to round-off.
 const int kEventCells = 100;
 
 // Cutoffs from the running arrival of the volume balance up to kSeamWidth beyond it blend the
