@@ -66,6 +66,59 @@ TIrrikaInfoRecord furrow(int operation, int infiltration, int cross)
     return furrowRecord(0, operation, infiltration, cross);
 }
 
+// Fields whose inflow stops before the front arrives, as evaluated (mode 4) and sized (mode 3,
+// for a depth that asks an early cutoff): the near-level border 120 m x 10 m and the basin
+// 320 m x 60 m of the comparison, and a furrow whose end is barely wetted.
+TIrrikaInfoRecord earlyCutoff(const ComparedField &f, double requiredDepth)
+{
+    TIrrikaInfoRecord r = engineRecord(f);
+    r.RequiredDepth = requiredDepth;
+    return r;
+}
+
+// Median and worst of a set of times.
+struct Spread {
+    double median = 0, worst = 0;
+};
+
+Spread spreadOf(std::vector<double> times)
+{
+    if (times.empty()) return {};
+    std::sort(times.begin(), times.end());
+    return {times[times.size() / 2], times.back()};
+}
+
+double millisecondsOf(const EngineLibrary &engine, const TIrrikaInfoRecord &record, TIrrikaInfoRecord &out)
+{
+    const auto start = std::chrono::steady_clock::now();
+    out = engine.call(record);
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+// Times of the seeded practical fields cut off before the front arrives (application
+// efficiencies 90 to 130 %): their evaluations, and their cutoff designs (mode 3) for the
+// least depth the evaluation gave, where the design's answer cuts off early too.
+struct EarlyTimes {
+    std::vector<double> evaluations, designs;
+};
+
+EarlyTimes earlyCutoffTimes(const EngineLibrary &engine, PracticalEngine kind, unsigned seed, int calls)
+{
+    std::mt19937 rng(seed);
+    EarlyTimes out;
+    for (int i = 0; i < calls; ++i) {
+        TIrrikaInfoRecord r = practicalField(kind, rng, 0.9, 1.3), o;
+        const double evaluation = millisecondsOf(engine, r, o);
+        if (o.ErrorCode != 0 || !(o.CutoffTime < o.AdvanceTime)) continue;
+        out.evaluations.push_back(evaluation);
+        r.Mode = 3;
+        r.RequiredDepth = o.MinInfDepth;
+        const double design = millisecondsOf(engine, r, o);
+        if (o.ErrorCode == 0 && o.CutoffTime < o.AdvanceTime) out.designs.push_back(design);
+    }
+    return out;
+}
+
 double medianMicroseconds(const EngineLibrary &engine, TIrrikaInfoRecord record, int &code)
 {
     std::vector<double> times;
@@ -115,9 +168,12 @@ int main()
         {"Striva", "cutback, intake family 0.6", border(2, 1)},
         {"Striva", "tailwater reuse, Kostiakov", border(3, 2)},
         {"Striva", "near-level, rough, early cutoff", nearLevelBorder()},
+        {"Pondix", "320 x 60 m, early cutoff, 50 mm", earlyCutoff({"", Kind::Basin, 320, 0, 0.08, 7.0, 60, 0.55, 4.0, 0, 62}, 50)},
+        {"Striva", "near-level 120 m, early cutoff", earlyCutoff({"", Kind::Border, 120, 0.0004, 0.22, 3.0, 10, 0.5, 4.0, 0.1, 37.3}, 0.03)},
         {"Rillox", "triangular, Kostiakov", furrow(1, 2, 1)},
         {"Rillox", "trapezoidal, family, cutback", furrow(2, 1, 3)},
         {"Rillox", "parabolic, trial data", furrow(1, 3, 2)},
+        {"Rillox", "400 m, end barely wetted", earlyCutoff({"", Kind::Furrow, 400, 0.003, 0.04, 1.2, 0.75, 0.5, 2.0, 0.1, 130, 1.5}, 0.02)},
     };
     std::printf("%-8s %-32s %6s %14s %6s\n", "engine", "field", "mode", "median us/call", "code");
     const std::string folder = ExecutableFolder();
@@ -134,6 +190,20 @@ int main()
             const double us = medianMicroseconds(engine, r, code);
             std::printf("%-8s %-32s %6d %14.1f %6d\n", f.engine, f.name, mode, us, code);
         }
+    }
+    std::printf("\nPractical fields cut off before the front arrives (seeded, 200 drawn per engine): ms per call\n");
+    std::printf("%-8s %12s %9s %9s %12s %9s %9s\n", "engine", "evaluations", "median", "worst", "designs", "median", "worst");
+    const struct {
+        const char *name;
+        PracticalEngine kind;
+    } kinds[] = {{"Pondix", PracticalEngine::Basin}, {"Striva", PracticalEngine::Border}, {"Rillox", PracticalEngine::Furrow}};
+    for (const auto &k : kinds) {
+        EngineLibrary engine(k.name, folder);
+        if (!engine.loaded()) continue;
+        const EarlyTimes t = earlyCutoffTimes(engine, k.kind, 31, 200);
+        const Spread e = spreadOf(t.evaluations), d = spreadOf(t.designs);
+        std::printf("%-8s %12zu %9.1f %9.1f %12zu %9.1f %9.1f\n", k.name, t.evaluations.size(), e.median, e.worst,
+                    t.designs.size(), d.median, d.worst);
     }
     std::printf("\nRefusals of %d realistic evaluations per engine (seeded grid)\n", 400);
     std::printf("%-8s %28s %14s\n", "engine", "cutoff less than advance", "other codes");

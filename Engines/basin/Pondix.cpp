@@ -6,6 +6,7 @@
 #include "LevelBasin.h"
 #include "Performance.h"
 #include "Roots.h"
+#include "ZeroInertiaSolve.h"
 
 #include <algorithm>
 #include <cmath>
@@ -25,6 +26,9 @@ const double kFlowMin = 5, kFlowMax = 600;
 const double kLengthMin = 5, kLengthMax = 800;
 const double kWidthMin = 5, kWidthMax = 500;
 const double kCutoffMin = 10, kCutoffMax = 800;
+// A cutoff searched on solved events is found to this share of itself: closer than the
+// solve's own steps tell them apart.
+const double kSolvedCutoffTolerance = 1e-5;
 
 struct Basin {
     double flow;    // m3/min
@@ -37,18 +41,53 @@ struct Basin {
 };
 
 // One irrigation: the front reaches the end, the pond stands until all water applied has
-// infiltrated (the depletion time) and then recedes at once.
+// infiltrated (the depletion time) and then recedes at once. After a cutoff before the front
+// arrives, the whole event solved by the zero-inertia equations: then the pond recedes cell by
+// cell, and the depletion time is when the last cell dries.
 struct Irrigation {
     Trajectory advance;
     double cutoff = 0;
     double depletion = 0;
+    std::vector<double> cellDepth;  // the solve's: what each of its equal cells took in (m)
+
+    double depthAt(const Basin &b, double x) const
+    {
+        return cellDepth.empty() ? b.z.depth(depletion - advance.time(x)) : cellProfile(cellDepth, b.length, x);
+    }
 };
 
 double toFlow(double litresPerSecond) { return litresPerSecond * 0.06; }
 double toLitresPerSecond(double flow) { return flow / 0.06; }
 
-// The irrigation for a cutoff; nothing when the front stops short of the end.
-std::optional<Irrigation> irrigate(const Basin &b, const Trajectory &running, double cutoff)
+// The whole event on the solve's cells, per metre of width behind the dyke.
+ZeroInertiaField basinEvent(const Basin &b)
+{
+    ZeroInertiaField f;
+    f.channel = sheetChannel(1.0, b.manningN);
+    f.length = b.length;
+    f.z = b.z;
+    f.inflow = b.flow / b.width;
+    f.cells = kEventCells;
+    return f;
+}
+
+// The solved irrigation for a cutoff; nothing when the front stops short of the end.
+std::optional<Irrigation> solvedIrrigation(const Basin &b, CutoffEvents &events, double cutoff)
+{
+    auto s = events.solve(cutoff);
+    if (!s) return std::nullopt;
+    Irrigation run;
+    run.advance = frontOf(*s, b.length);
+    if (!run.advance.reachesEnd) return std::nullopt;
+    run.cutoff = cutoff;
+    run.depletion = *std::max_element(s->recession.begin(), s->recession.end());
+    run.cellDepth = std::move(s->taken);
+    return run;
+}
+
+// The irrigation by the volume balance: the pond stands until the water applied has soaked
+// in. Nothing when the front stops short of the end.
+std::optional<Irrigation> balancedIrrigation(const Basin &b, const Trajectory &running, double cutoff)
 {
     Irrigation run;
     run.advance = levelBasinAdvanceAfterCutoff(b.field(), running, cutoff);
@@ -63,9 +102,39 @@ std::optional<Irrigation> irrigate(const Basin &b, const Trajectory &running, do
     return run;
 }
 
+// The solved irrigation blended into the volume balance's by the seam's weight.
+Irrigation blendedIrrigation(const Basin &b, const Irrigation &solved, const Irrigation &balance, double w)
+{
+    Irrigation run = solved;
+    run.advance = blended(solved.advance, balance.advance, w);
+    run.depletion = (1.0 - w) * solved.depletion + w * balance.depletion;
+    const std::vector<double> depth = cellMeans(kEventCells, b.length, [&](double x) { return balance.depthAt(b, x); });
+    for (std::size_t i = 0; i < depth.size(); ++i) run.cellDepth[i] = (1.0 - w) * solved.cellDepth[i] + w * depth[i];
+    return run;
+}
+
+// The irrigation for a cutoff as the engine answers it: the solved event for a cutoff before
+// the running arrival, the volume balance's beyond the seam (kSeamWidth), the two blended
+// within. Nothing when the front stops short of the end.
+std::optional<Irrigation> irrigate(const Basin &b, const Trajectory &running, CutoffEvents &events, double cutoff)
+{
+    const double w = seamWeight(cutoff, running.endTime());
+    if (w >= 1.0) return balancedIrrigation(b, running, cutoff);
+    auto solved = solvedIrrigation(b, events, cutoff);
+    if (w <= 0.0) return solved;
+    auto balance = balancedIrrigation(b, running, cutoff);
+    if (!solved || !balance) return balance;
+    return blendedIrrigation(b, *solved, *balance, w);
+}
+
+double leastDepth(const Basin &b, const Irrigation &run)
+{
+    return evaluatePerformance(b.length, 0.0, [&](double x) { return run.depthAt(b, x); }).minDepth;
+}
+
 void writeResults(TIrrikaInfoRecord &r, const Basin &b, const Irrigation &run, double zReq)
 {
-    auto depthAt = [&](double x) { return b.z.depth(run.depletion - run.advance.time(x)); };
+    auto depthAt = [&](double x) { return run.depthAt(b, x); };
     const Performance p = evaluatePerformance(b.length, zReq, depthAt);
     const double applied = b.flow * run.cutoff / (b.length * b.width);
     r.FlowRate = toLitresPerSecond(b.flow);
@@ -115,7 +184,8 @@ int evaluate(const Basin &b, double cutoff, double zReq, TIrrikaInfoRecord &r)
     AdvanceStatus status;
     const Trajectory running = levelBasinAdvance(b.field(), status);
     if (status != AdvanceStatus::Ok) return beAdvanceFails;
-    auto run = irrigate(b, running, cutoff);
+    CutoffEvents events(basinEvent(b));
+    auto run = irrigate(b, running, events, cutoff);
     if (!run) return beModeFails;
     writeResults(r, b, *run, zReq);
     return 0;
@@ -146,13 +216,29 @@ DesignPoint designPoint(const Basin &b, double tauReq)
     return d;
 }
 
+// The cutoff at which the engine's own irrigation (irrigate) gives the least watered point
+// the required depth, searched up to the end of the seam; a cutoff too early to bring the
+// front to the end counts as no water.
+std::optional<double> searchedCutoff(const Basin &b, const Trajectory &running, double zReq)
+{
+    CutoffEvents events(basinEvent(b));
+    auto surplus = [&](double cutoff) {
+        const auto run = irrigate(b, running, events, cutoff);
+        return run ? leastDepth(b, *run) - zReq : -zReq;
+    };
+    const double tL = running.endTime();
+    return findRoot(surplus, 0.02 * tL, (1.0 + kSeamWidth) * tL, kSolvedCutoffTolerance);
+}
+
 // Mode 3 and the last step of modes 1 and 2: the cutoff for the required depth, evaluated.
+// The volume balance's cutoff holds beyond the seam; below, the engine's irrigation decides.
 int solveCutoff(const Basin &b, double tauReq, double zReq, TIrrikaInfoRecord &r)
 {
     AdvanceStatus status;
     const Trajectory running = levelBasinAdvance(b.field(), status);
     if (status != AdvanceStatus::Ok) return beAdvanceFails;
     auto cutoff = cutoffForRequiredDepth(b, running, tauReq);
+    if (cutoff && *cutoff < (1.0 + kSeamWidth) * running.endTime()) cutoff = searchedCutoff(b, running, zReq);
     if (!cutoff || *cutoff < kCutoffMin || *cutoff > kCutoffMax) return beModeFails;
     return evaluate(b, *cutoff, zReq, r);
 }

@@ -1,5 +1,7 @@
 #include "FrontDeficit.h"
 
+#include "Interpolation.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -58,10 +60,7 @@ const FrontDeficit::Profile &FrontDeficit::profile(std::size_t k) const
 
 double FrontDeficit::Profile::at(double length) const
 {
-    if (length >= xi.back()) return deficit.back();
-    const std::size_t i = std::size_t(std::upper_bound(xi.begin(), xi.end(), length) - xi.begin());
-    const double w = (length - xi[i - 1]) / (xi[i] - xi[i - 1]);
-    return deficit[i - 1] + w * (deficit[i] - deficit[i - 1]);
+    return interpolate(xi, deficit, length);
 }
 
 double FrontDeficit::at(double length, double speedRatio) const

@@ -1,5 +1,7 @@
 #include "LevelBasin.h"
 
+#include "Interpolation.h"
+
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -58,17 +60,10 @@ SimilarityProfile integrate()
     const double lambda = 1.0 / f;
     SimilarityProfile p;
     p.constants = {g * lambda, std::pow(lambda, 7.0 / 3.0)};
-    std::size_t k = 1;
     for (int i = SimilarityProfile::kSteps; i >= 0; --i) {  // the distance from the front grows
         const double dist = 1.0 - double(i) / SimilarityProfile::kSteps;
-        if (dist <= s0) {
-            p.f[i] = p.g[i] = 0.0;
-            continue;
-        }
-        while (k + 1 < ss.size() && ss[k] < dist) ++k;
-        const double w = (dist - ss[k - 1]) / (ss[k] - ss[k - 1]);
-        p.f[i] = lambda * (fs[k - 1] + w * (fs[k] - fs[k - 1]));
-        p.g[i] = lambda * (gs[k - 1] + w * (gs[k] - gs[k - 1]));
+        p.f[i] = dist <= s0 ? 0.0 : lambda * interpolate(ss, fs, dist);
+        p.g[i] = dist <= s0 ? 0.0 : lambda * interpolate(ss, gs, dist);
     }
     return p;
 }

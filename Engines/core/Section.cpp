@@ -106,11 +106,6 @@ PowerLawFit fitPowerLaws(const Section &s, double maxDepth)
     return {std::exp((sa - sigma2 * sx) / n), sigma2, std::exp((sp - tau2 * sx) / n), tau2};
 }
 
-double Rating::celerity(double area) const
-{
-    return area > 0.0 ? alpha * m * std::pow(area, m - 1.0) : 0.0;
-}
-
 Rating kinematicRating(const Section &s, double y, double n, double slope)
 {
     const double a1 = s.area(y), a2 = s.area(0.1 * y);

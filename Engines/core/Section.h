@@ -39,7 +39,6 @@ PowerLawFit fitPowerLaws(const Section &s, double maxDepth);
 // Kinematic rating Q = alpha A^m through the uniform flows at depth y0 and y0 / 10.
 struct Rating {
     double alpha, m;
-    double celerity(double area) const;  // dQ/dA
 };
 Rating kinematicRating(const Section &s, double depth, double manningN, double slope);
 

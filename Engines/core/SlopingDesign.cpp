@@ -11,6 +11,10 @@ namespace hydraulics {
 
 namespace {
 
+// A cutoff is found to this share of itself: closer than the solved events' own steps tell
+// them apart.
+const double kCutoffTolerance = 1e-6;
+
 Outcome failed(Failure f)
 {
     Outcome o;
@@ -50,15 +54,16 @@ Outcome solveCutoff(const SlopingCase &c, double cutoffMax)
     AdvanceStatus status;
     const Trajectory running = slopingAdvance(c.field, status);
     if (status != AdvanceStatus::Ok) return failed(Failure::AdvanceStalls);
+    SlopingRuns runs(c.field, running);
     auto shortfall = [&](double cutoff) {
-        auto run = runSlopingField(c.field, running, cutoff);
+        auto run = runs.at(cutoff);
         if (!run || !run->advance.reachesEnd) return -c.requiredDepth;
         return minimumDepth(c.field, *run) - c.requiredDepth;
     };
     const double earliest = 0.02 * running.endTime();
     if (!(cutoffMax > earliest) || shortfall(cutoffMax) < 0.0) return failed(Failure::OpportunityTime);
     if (shortfall(earliest) > 0.0) return failed(Failure::CutoffBeforeAdvance);
-    auto cutoff = findRoot(shortfall, earliest, cutoffMax, 1e-9);
+    auto cutoff = findRoot(shortfall, earliest, cutoffMax, kCutoffTolerance);
     if (!cutoff) return failed(Failure::OpportunityTime);
     return evaluateCase(c, *cutoff);
 }
@@ -133,7 +138,7 @@ void writeSlopingResults(TIrrikaInfoRecord &r, const Outcome &o, double recovery
 {
     const SlopingField &f = o.c.field;
     const SlopingRun &run = o.run;
-    auto depthAt = [&](double x) { return f.z.depth(run.opportunity(x)) / f.width; };
+    auto depthAt = [&](double x) { return infiltratedAt(f, run, x) / f.width; };
     const Performance p = evaluatePerformance(f.length, o.c.requiredDepth, depthAt);
     const double area = f.length * f.width;
     const double infiltrated = p.avgDepth * area;

@@ -1,9 +1,11 @@
 #include "SlopingField.h"
 
 #include "FrontDeficit.h"
+#include "Interpolation.h"
 #include "Performance.h"
 #include "Roots.h"
 #include "SurfaceDrainage.h"
+#include "ZeroInertiaSolve.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,14 +13,6 @@
 namespace hydraulics {
 
 namespace {
-
-// After a cutoff the draining wave of a steep field piles its water towards the front; on a
-// near-level one the depth gradient drives the flow over a length y / S0 as long as the wetted
-// field, the surface stays nearly flat as in a draining basin, and the flow reaching the front
-// has to wet fresh ground over that length. How steep the field counts is
-// 1 / (1 + kNearLevel lambda), lambda = mean depth / (S0 x_f); the factor comes from
-// zero-inertia finite-volume computations of early-cutoff borders.
-const double kNearLevel = 8.0;
 
 // Flow area and depth of a flow along the field (FieldFlow, through the inlet flow) and the
 // zero-inertia front's storage deficit.
@@ -46,55 +40,11 @@ FlowAreas flowAreas(const SlopingField &f, double inletDepth)
     return fa;
 }
 
-// Speed of a front whose profile translates (the flow behind it c A) holding the given area
-// over x_f: the profile of the normal area A_c moving at c = alpha A_c^(m - 1). On a
-// near-level field the depth gradient drives it, as in a level basin after cutoff.
-double translatingSpeed(const FlowAreas &fa, double volume, double xf)
-{
-    if (!fa.front || !(volume > 0.0) || !(xf > 0.0)) return 0.0;
-    auto held = [&](double logArea) {
-        const double a = std::exp(logArea), scale = fa.depth(a) / fa.slope;
-        return std::log(std::max(a * (xf - fa.front->at(xf / scale, 1.0) * scale), 1e-300) /
-                        volume);
-    };
-    // Never less than the mean area; the upper end grows until it holds the volume.
-    double lo = std::log(volume / xf), hi = lo + 1.0, fhi = held(hi);
-    for (int i = 0; i < 60 && fhi < 0.0; ++i) fhi = held(hi += 1.0);
-    const auto logArea = findRootBetween(held, lo, held(lo), hi, fhi, 1e-6);
-    return logArea ? fa.rating.alpha * std::pow(std::exp(*logArea), fa.rating.m - 1.0) : 0.0;
-}
-
-// What the running front takes in behind itself per metre it advances, over the area its flow
-// carries: the flow at the front Q_f = u (A_f + Z_zone) when it passes each station at speed
-// u, so Z_zone = Q_f / u - A_f (m3/m), the intake of the fresh ground it has to wet.
-std::vector<double> frontZoneIntake(const SlopingField &f, const FieldFlow &fa, const Trajectory &running)
-{
-    std::vector<double> zone(running.x.size(), 0.0), beyond;
-    for (std::size_t i = 1; i < running.x.size(); ++i) {
-        infiltratedAlong(f.z, running, running.t[i], &beyond);
-        const double flow = f.inflow - beyond[0];
-        if (flow > 0.0) zone[i] = std::max(0.0, flow / running.speed(running.x[i]) - fa.normalArea(flow));
-    }
-    if (zone.size() > 1) zone[0] = zone[1];
-    return zone;
-}
-
-// A station value at x, linear between stations, the last one beyond them.
-double atStation(const Trajectory &tr, const std::vector<double> &values, double x)
-{
-    const std::size_t n = tr.x.size();
-    if (x >= tr.x[n - 1]) return values[n - 1];
-    if (x <= tr.x[0]) return values[0];
-    const std::size_t i = std::size_t(std::upper_bound(tr.x.begin(), tr.x.end(), x) - tr.x.begin());
-    const double w = (x - tr.x[i - 1]) / (tr.x[i] - tr.x[i - 1]);
-    return values[i - 1] + w * (values[i] - values[i - 1]);
-}
-
 // Intake rate upstream of x at the time infiltratedAlong filled beyond for (nothing lies
 // beyond the last station).
 double intakeUpstream(const Trajectory &tr, const std::vector<double> &beyond, double x)
 {
-    return beyond[0] - atStation(tr, beyond, x);
+    return beyond[0] - interpolate(tr.x, beyond, x);
 }
 
 }  // namespace
@@ -132,42 +82,6 @@ Trajectory slopingAdvance(const SlopingField &f, AdvanceStatus &status)
     return tr;
 }
 
-Trajectory slopingAdvanceAfterCutoff(const SlopingField &f, const Trajectory &running,
-                                     double cutoff)
-{
-    if (!(cutoff > 0.0) || cutoff >= running.endTime()) return running;
-    auto inlet = inletFlow(f, f.inflow);
-    if (!inlet) return Trajectory{};
-    const FlowAreas fa = flowAreas(f, inlet->depth);
-    // From cutoff on the front is fed by the draining wave: on a steep field it carries the
-    // area m V / ((m - 1) x_f) of a wave A ~ x^(1/(m-1)) holding the water still on the
-    // surface; on a near-level one the mean area V / x_f, and its flow wets fresh ground as
-    // the running front's did. Right after cutoff that is more than the running front carries,
-    // so the front goes on as it did until the drainage catches up with it; then it slows as
-    // the water drains. On a near-level field the depth gradient keeps the pond spreading
-    // behind a translating front (translatingSpeed), as a level basin's after cutoff.
-    Trajectory tr = running.until(cutoff);
-    const double applied = f.inflow * cutoff, m = fa.rating.m;
-    const double piled = m > 1.0 ? m / (m - 1.0) : 1.0;  // the wave's front area over its mean
-    const std::vector<double> zone = frontZoneIntake(f, fa, running);
-    auto speed = [&](double xf, double now) {
-        const double volume = applied - infiltratedAlong(f.z, tr, now);
-        if (!(volume > 0.0)) return 0.0;
-        const double lambda = fa.depth(volume / xf) / (f.slope * xf);
-        const double steep = 1.0 / (1.0 + kNearLevel * lambda);
-        const double frontArea = (1.0 + (piled - 1.0) * steep) * volume / xf;
-        const double frontFlow = fa.rating.alpha * std::pow(frontArea, m);
-        const double wetting = (1.0 - steep) * atStation(running, zone, xf);
-        const double drained = frontFlow / (frontArea + wetting);
-        const double mean = volume / xf;
-        const double translating = translatingSpeed(fa, volume, xf) * mean / (mean + wetting);
-        // Never faster than the front with the inflow running.
-        return std::min(running.speed(xf), std::max(drained, translating));
-    };
-    tr.reachesEnd = advanceBySpeed(tr, running.x, speed);
-    return tr;
-}
-
 double fieldIntakeRate(const SlopingField &f, const Trajectory &advance, double t)
 {
     std::vector<double> beyond;
@@ -177,18 +91,8 @@ double fieldIntakeRate(const SlopingField &f, const Trajectory &advance, double 
 
 double SlopingRun::recessionTime(double x) const
 {
-    return std::min(waterGone, recessionCurve(x));
-}
-
-double SlopingRun::recessionCurve(double x) const
-{
     if (recessionX.empty()) return cutoff;
-    auto it = std::lower_bound(recessionX.begin(), recessionX.end(), x);
-    if (it == recessionX.begin()) return recessionT.front();
-    if (it == recessionX.end()) return recessionT.back();
-    const std::size_t i = std::size_t(it - recessionX.begin());
-    const double w = (x - recessionX[i - 1]) / (recessionX[i] - recessionX[i - 1]);
-    return recessionT[i - 1] + w * (recessionT[i] - recessionT[i - 1]);
+    return std::min(waterGone, interpolate(recessionX, recessionT, x));
 }
 
 double SlopingRun::opportunity(double x) const
@@ -227,106 +131,155 @@ void capByWaterApplied(const SlopingField &f, SlopingRun &run)
     if (auto gone = findRoot(surplus, from, last, 1e-12)) run.waterGone = *gone;
 }
 
-// The front from cutoff on as the drained surface carries it, through the centres of the cells
-// it wetted; at the end as far beyond the last centre as the last two centres' times say.
-Trajectory carriedOn(Trajectory tr, const DrainedSurface &d, double length)
+// The recession curve through the cells' centres: the inlet's extrapolated from the first two,
+// the end's the last cell's.
+void setRecession(SlopingRun &run, const std::vector<double> &x, const std::vector<double> &recession,
+                  double length)
 {
-    const std::size_t n = d.x.size();
-    for (std::size_t i = 0; i < n; ++i) {
-        if (d.x[i] <= tr.x.back()) continue;
-        if (d.wetted[i] == kNever) return tr;  // it stopped short
-        tr.x.push_back(d.x[i]);
-        // A cell wetted in the first step may share the cutoff's time: keep the times rising.
-        tr.t.push_back(std::max(d.wetted[i], tr.t.back() + 1e-6));
-    }
-    const std::size_t k = tr.x.size();
-    const double dt = k > 2 ? (tr.t[k - 1] - tr.t[k - 2]) / (tr.x[k - 1] - tr.x[k - 2]) : 0.0;
-    tr.t.push_back(tr.t.back() + dt * (length - tr.x.back()));
-    tr.x.push_back(length);
-    tr.reachesEnd = true;
-    return tr;
+    const double inletDries = std::max(run.cutoff, 1.5 * recession[0] - 0.5 * recession[1]);
+    run.recessionX.assign(1, 0.0);
+    run.recessionT.assign(1, inletDries);
+    run.recessionX.insert(run.recessionX.end(), x.begin(), x.end());
+    run.recessionT.insert(run.recessionT.end(), recession.begin(), recession.end());
+    run.recessionX.push_back(length);
+    run.recessionT.push_back(recession.back());
 }
 
 // Cells of the drained surface: the recession on 15 to 40 of them differs by a few minutes.
 const int kDrainageCells = 20;
 
-// Recession from the surface water at cutoff, laid out as the zero-inertia profile of the
-// flow along the field and drained cell by cell (SurfaceDrainage.h). Returns the drained
-// surface; after an early cutoff its cells ahead of the front get wet no earlier than the
-// run's advance says.
-DrainedSurface drainRecession(const SlopingField &f, SlopingRun &run, double flowAtCutoff)
+// Recession from the surface water at cutoff, once the front has reached the end, laid out as
+// the zero-inertia profile of the flow along the field and drained cell by cell
+// (SurfaceDrainage.h).
+void drainRecession(const SlopingField &f, SlopingRun &run, double flowAtCutoff)
 {
     // The running advance found the inlet's uniform flow.
     const auto inlet = inletFlow(f, f.inflow);
     const SurfaceCells cells{fieldFlow(*f.section, inlet->depth, f.manningN, f.slope), kDrainageCells};
     const double start = run.cutoff;
     std::vector<double> beyond;
-    const double infiltrated = infiltratedAlong(f.z, run.advance, start, &beyond);
-    std::vector<double> area = profileAreas(cells, f.length, run.advance.front(start), [&](double x) {
+    infiltratedAlong(f.z, run.advance, start, &beyond);
+    std::vector<double> area = profileAreas(cells, f.length, f.length, [&](double x) {
         return flowAtCutoff - intakeUpstream(run.advance, beyond, x);
     });
-    // Before the front reaches the end nothing has run off: the profile of the flows then
-    // holds about the water left on the surface, and what it holds is that water.
-    if (start < run.advance.endTime()) {
-        double held = 0.0;
-        for (const double a : area) held += a * f.length / cells.count;
-        const double volume = std::max(0.0, run.applied - infiltrated);
-        for (double &a : area) a *= held > 0.0 ? volume / held : 0.0;
-    }
-    const DrainedSurface d =
-        drainSurface(cells, f.z, run.advance, f.length, start, area);
-    // The inlet recedes before the first cell's centre does: linear from the first two.
-    const double inletDries = std::max(start, 1.5 * d.recession[0] - 0.5 * d.recession[1]);
-    run.recessionX.assign(1, 0.0);
-    run.recessionT.assign(1, inletDries);
-    for (std::size_t i = 0; i < d.x.size(); ++i) {
-        run.recessionX.push_back(d.x[i]);
-        run.recessionT.push_back(d.recession[i]);
-    }
-    run.recessionX.push_back(f.length);
-    run.recessionT.push_back(d.recession.back());
-    run.depletion = inletDries;
-    return d;
+    const DrainedSurface d = drainSurface(cells, f.z, run.advance, f.length, start, area);
+    setRecession(run, d.x, d.recession, f.length);
 }
 
-}  // namespace
+// The whole event on the solve's cells from the start, for a cutoff before the running front
+// reaches the end: the front, the recession and the water each cell takes in all come from
+// the zero-inertia solve.
+ZeroInertiaField eventField(const SlopingField &f)
+{
+    // The running advance found the inlet's uniform flow.
+    const auto inlet = inletFlow(f, f.inflow);
+    ZeroInertiaField zf;
+    zf.channel = fieldChannel(fieldFlow(*f.section, inlet->depth, f.manningN, f.slope));
+    zf.length = f.length;
+    zf.slope = f.slope;
+    zf.z = f.z;
+    zf.inflow = f.inflow;
+    zf.cutbackRatio = f.cutbackRatio;
+    zf.freeEnd = true;
+    zf.cells = kEventCells;
+    return zf;
+}
 
-std::optional<SlopingRun> runSlopingField(const SlopingField &f, const Trajectory &running,
-                                          double cutoff)
+SlopingRun solvedRun(const SlopingField &f, ZeroInertiaState s, double cutoff)
 {
     SlopingRun run;
-    run.advance = slopingAdvanceAfterCutoff(f, running, cutoff);
     run.cutoff = cutoff;
-    if (!run.advance.reachesEnd) return run;
+    run.applied = s.applied;
+    if (f.cutbackRatio < 1.0) run.cutbackFlow = f.inflow * f.cutbackRatio;
+    run.advance = frontOf(s, f.length);
+    setRecession(run, cellCentres(eventField(f)), s.recession, f.length);
+    run.cellTaken = std::move(s.taken);
+    return run;
+}
+
+// The run for a cutoff once the running front has reached the end.
+SlopingRun afterArrival(const SlopingField &f, const Trajectory &running, double cutoff)
+{
+    SlopingRun run;
+    run.advance = running;
+    run.cutoff = cutoff;
     // The inflow is cut back once the front reaches the end, if it still runs then.
     const double tL = run.advance.endTime();
     const bool cutBack = f.cutbackRatio < 1.0 && cutoff > tL;
     const double flowAtCutoff = cutBack ? f.inflow * f.cutbackRatio : f.inflow;
     run.cutbackFlow = f.cutbackRatio < 1.0 ? f.inflow * f.cutbackRatio : 0.0;
-    run.applied = cutoff > tL ? f.inflow * tL + flowAtCutoff * (cutoff - tL) : f.inflow * cutoff;
-    // No uniform flow for the flow at cutoff: nothing to drain.
-    if (!inletFlow(f, flowAtCutoff)) return std::nullopt;
-    const DrainedSurface d = drainRecession(f, run, flowAtCutoff);
-    const bool early = cutoff < tL;
-    // From an early cutoff on the drained surface carries the front, never ahead of the
-    // volume balance's.
-    if (early) run.advance = carriedOn(run.advance.until(cutoff), d, f.length);
-    if (!run.advance.reachesEnd) return run;  // the drained water stopped short
+    run.applied = f.inflow * tL + flowAtCutoff * (cutoff - tL);
+    drainRecession(f, run, flowAtCutoff);
     capByWaterApplied(f, run);
-    // A front that gets to the end only once the water there has drained brings the end
-    // nothing: it stops short as far as the field is concerned.
-    if (early && !(run.opportunity(f.length) > 0.0)) run.advance.reachesEnd = false;
     return run;
+}
+
+// The solved run blended into the volume balance's by the seam's weight: the front, the
+// recession curve at the solved run's points, the water applied and each cell's intake.
+SlopingRun blendedRun(const SlopingField &f, const SlopingRun &solved, const SlopingRun &balance, double w)
+{
+    SlopingRun run = solved;
+    run.advance = blended(solved.advance, balance.advance, w);
+    for (std::size_t i = 0; i < run.recessionX.size(); ++i)
+        run.recessionT[i] = (1.0 - w) * solved.recessionT[i] + w * balance.recessionTime(run.recessionX[i]);
+    run.applied = (1.0 - w) * solved.applied + w * balance.applied;
+    const std::vector<double> taken =
+        cellMeans(kEventCells, f.length, [&](double x) { return infiltratedAt(f, balance, x); });
+    for (std::size_t i = 0; i < taken.size(); ++i) run.cellTaken[i] = (1.0 - w) * solved.cellTaken[i] + w * taken[i];
+    return run;
+}
+
+}  // namespace
+
+SlopingRuns::SlopingRuns(const SlopingField &f, const Trajectory &running) : f_(f), running_(running) {}
+
+SlopingRuns::~SlopingRuns() = default;
+
+std::optional<SlopingRun> SlopingRuns::at(double cutoff)
+{
+    if (!inletFlow(f_, f_.inflow)) return std::nullopt;
+    const double w = seamWeight(cutoff, running_.endTime());
+    if (w >= 1.0) return balanced(cutoff);
+    auto solvedEvent = solved(cutoff);
+    if (w <= 0.0) return solvedEvent;
+    // Within the seam; where the solved front stops short the volume balance's run decides.
+    auto balance = balanced(cutoff);
+    if (!solvedEvent || !solvedEvent->advance.reachesEnd || !balance) return balance;
+    return blendedRun(f_, *solvedEvent, *balance, w);
+}
+
+std::optional<SlopingRun> SlopingRuns::balanced(double cutoff) const
+{
+    // No uniform flow for the flow at cutoff: nothing to drain.
+    const bool cutBack = f_.cutbackRatio < 1.0 && cutoff > running_.endTime();
+    if (!inletFlow(f_, cutBack ? f_.inflow * f_.cutbackRatio : f_.inflow)) return std::nullopt;
+    return afterArrival(f_, running_, cutoff);
+}
+
+std::optional<SlopingRun> SlopingRuns::solved(double cutoff)
+{
+    if (!events_) events_ = std::make_unique<CutoffEvents>(eventField(f_));
+    auto s = events_->solve(cutoff);
+    if (!s) return std::nullopt;
+    return solvedRun(f_, std::move(*s), cutoff);
+}
+
+std::optional<SlopingRun> runSlopingField(const SlopingField &f, const Trajectory &running,
+                                          double cutoff)
+{
+    return SlopingRuns(f, running).at(cutoff);
+}
+
+double infiltratedAt(const SlopingField &f, const SlopingRun &run, double x)
+{
+    return run.cellTaken.empty() ? f.z.depth(run.opportunity(x)) : cellProfile(run.cellTaken, f.length, x);
 }
 
 double minimumDepth(const SlopingField &f, const SlopingRun &run)
 {
     double least = 1e300;
     const int n = 200;
-    for (int i = 0; i <= n; ++i) {
-        const double x = f.length * i / n;
-        least = std::min(least, f.z.depth(run.opportunity(x)));
-    }
+    for (int i = 0; i <= n; ++i) least = std::min(least, infiltratedAt(f, run, f.length * i / n));
     return least / f.width;
 }
 

@@ -9,28 +9,22 @@
 // the intake upstream, less the zero-inertia front, where the depth falls from normal to nought
 // over a length of the order of the normal depth over the slope.
 //
-// After a cutoff before the front reaches the end the front is fed by the draining wave. By
-// volume balance: on a steep field its area grows towards the front as A ~ x^(1/(m-1)) for
-// the rating Q = alpha A^m, and the front carries m V / ((m - 1) x_f), V the water still on
-// the surface; on a near-level one the surface stays nearly flat, the front carries about
-// V / x_f, and its flow has to wet the fresh ground ahead as the running front's did. Never
-// faster than with the inflow running; it stops where the water is gone. That balance counts
-// intake on ground the water has already left, so on a steep field it runs the front on too
-// far. The coarse zero-inertia solve of the water on the surface (SurfaceDrainage.h) lets the
-// ground upstream dry and carries the front on cell by cell; on a near-level field it runs
-// the front on ahead of finer zero-inertia computations. The front goes on as the later of
-// the two says.
-//
-// The inflow may be cut back when the front reaches the end. Recession: the water on the
-// surface at cutoff, drained by that solve, sets when each point dries; the inlet's drying is
-// the depletion time.
+// Where the inflow stops before the running front reaches the end, the whole event is solved
+// by the zero-inertia equations on cells of equal length (ZeroInertiaSolve.h): the front, the
+// recession and the water each cell takes in. Otherwise the inflow may be cut back when the
+// front reaches the end, and the water on the surface at cutoff, drained by the same equations
+// (SurfaceDrainage.h), sets when each point dries.
 
 #include "Advance.h"
 #include "Section.h"
 
+#include <memory>
+
 #include <vector>
 
 namespace hydraulics {
+
+class CutoffEvents;
 
 struct SlopingField {
     double inflow = 0;        // m3/min
@@ -53,12 +47,6 @@ std::optional<Inlet> inletFlow(const SlopingField &f, double flow);
 // when the intake takes the whole inflow before that (or no uniform flow exists).
 Trajectory slopingAdvance(const SlopingField &f, AdvanceStatus &status);
 
-// The advance by volume balance when the inflow stops before the front reaches the end;
-// reachesEnd tells whether the front gets there on the surface water. The whole run
-// (runSlopingField) carries the front on by the drained surface, never ahead of this one.
-Trajectory slopingAdvanceAfterCutoff(const SlopingField &f, const Trajectory &running,
-                                     double cutoff);
-
 // Intake of the whole wetted field at time t (m3/min).
 double fieldIntakeRate(const SlopingField &f, const Trajectory &advance, double t);
 
@@ -66,20 +54,44 @@ struct SlopingRun {
     Trajectory advance;
     double cutoff = 0;
     double cutbackFlow = 0;
-    double depletion = 0;  // the inlet runs dry
     std::vector<double> recessionX, recessionT;  // recession curve, increasing in x
     double applied = 0;    // m3 entering the field
     double waterGone = kNever;  // all surface water infiltrated: nothing is wet after it
+    // After an early cutoff, what each of the solve's equal cells took in (m3/m); otherwise
+    // empty, and the intake follows from the opportunity time.
+    std::vector<double> cellTaken;
 
     double recessionTime(double x) const;
-    double recessionCurve(double x) const;  // of the drained surface alone
     double opportunity(double x) const;
 };
 
 // The whole irrigation for a cutoff, from the advance with the inflow running; nothing when
-// the inlet has no uniform flow. The run's advance tells whether the front reached the end.
+// the inlet has no uniform flow (or the solve's step bound ran out). The run's advance tells
+// whether the front reached the end.
 std::optional<SlopingRun> runSlopingField(const SlopingField &f, const Trajectory &running,
                                           double cutoff);
+
+// Runs of one field for many cutoffs, as a cutoff search asks for them: the events after an
+// early cutoff go on from the stored running event (CutoffEvents), and a cutoff just after
+// the running arrival blends them into the volume balance's run (kSeamWidth). Holds on to the
+// field and the running advance.
+class SlopingRuns {
+public:
+    SlopingRuns(const SlopingField &f, const Trajectory &running);
+    ~SlopingRuns();
+    std::optional<SlopingRun> at(double cutoff);
+
+private:
+    std::optional<SlopingRun> balanced(double cutoff) const;  // after the running arrival
+    std::optional<SlopingRun> solved(double cutoff);          // the whole event solved
+
+    const SlopingField &f_;
+    const Trajectory &running_;
+    std::unique_ptr<CutoffEvents> events_;
+};
+
+// Water taken in at x (m3 per metre of field).
+double infiltratedAt(const SlopingField &f, const SlopingRun &run, double x);
 
 // Smallest infiltrated depth along the field, on a coarse grid for the searches.
 double minimumDepth(const SlopingField &f, const SlopingRun &run);

@@ -1,14 +1,13 @@
 #ifndef IRRIKA_SURFACE_DRAINAGE_H
 #define IRRIKA_SURFACE_DRAINAGE_H
 
-// The water on a sloping field from the moment the inflow stops, drained by a zero-inertia
-// finite-volume solve on a few cells. The
-// depth gradient drives the flow as much as the bed does: on a near-level field it is what
-// empties the field, through the free end and into the ground, and it sets when each point
-// recedes. The conveyance is the kinematic rating's, K(A) = alpha A^m / sqrt(S0); the depth
-// follows the power law A ~ y^sigma2. The ground at each cell starts to take in water when
-// the front stands at the cell's centre; before the front reaches the end, the draining water
-// carries it on over the cells ahead.
+// The water on a sloping field from a cutoff after the front has reached the end, drained by
+// the zero-inertia steps of ZeroInertiaSolve.h on a few cells. The depth gradient drives the
+// flow as much as the bed does: on a near-level field it is what empties the field, through
+// the free end and into the ground, and it sets when each point recedes. The conveyance is
+// the kinematic rating's, K(A) = alpha A^m / sqrt(S0); the depth follows the power law
+// A ~ y^sigma2. The ground at each cell takes in water from the time the front passed the
+// cell's centre.
 
 #include "Section.h"
 #include "Trajectory.h"
@@ -33,14 +32,11 @@ std::vector<double> profileAreas(const SurfaceCells &cells, double length, doubl
 
 struct DrainedSurface {
     std::vector<double> x, recession;  // cell centres, and when each last held water (min)
-    std::vector<double> wetted;  // when the front stood at each centre (min); kNever: never
 };
 
 // From time start, the cutoff, when the cells hold area, until the surface is dry; the free
 // end drains at normal depth. The ground takes in z (m3 per metre of field) from the time the
-// front stood at each cell's centre: the advance's time where the front had passed it by
-// start; beyond, when the draining water has got there, but never before the advance says
-// (nowhere the advance does not reach).
+// advance passed each cell's centre.
 DrainedSurface drainSurface(const SurfaceCells &cells, const KostiakovLewis &z,
                             const Trajectory &advance, double length, double start,
                             std::vector<double> area);

@@ -1,5 +1,7 @@
 #include "Trajectory.h"
 
+#include "Interpolation.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -10,18 +12,12 @@ double Trajectory::time(double at) const
     if (at <= x.front()) return t.front();
     // Stations times i / n of a length may miss the last one by round-off.
     if (at >= x.back()) return at <= x.back() * (1.0 + 1e-12) ? t.back() : kNever;
-    const std::size_t i = std::size_t(std::lower_bound(x.begin(), x.end(), at) - x.begin());
-    const double w = (at - x[i - 1]) / (x[i] - x[i - 1]);
-    return t[i - 1] + w * (t[i] - t[i - 1]);
+    return interpolate(x, t, at);
 }
 
 double Trajectory::front(double now) const
 {
-    if (now >= t.back()) return x.back();
-    if (now <= t.front()) return x.front();
-    const std::size_t i = std::size_t(std::lower_bound(t.begin(), t.end(), now) - t.begin());
-    const double w = (now - t[i - 1]) / (t[i] - t[i - 1]);
-    return x[i - 1] + w * (x[i] - x[i - 1]);
+    return interpolate(t, x, now);
 }
 
 Trajectory Trajectory::until(double now) const
@@ -44,6 +40,13 @@ double Trajectory::speed(double at) const
     std::size_t i = std::size_t(std::lower_bound(x.begin(), x.end(), at) - x.begin());
     i = std::min(std::max<std::size_t>(i, 1), x.size() - 1);
     return (x[i] - x[i - 1]) / (t[i] - t[i - 1]);
+}
+
+Trajectory blended(const Trajectory &a, const Trajectory &b, double share)
+{
+    Trajectory out = a;
+    for (std::size_t i = 0; i < out.x.size(); ++i) out.t[i] = (1.0 - share) * a.t[i] + share * b.time(a.x[i]);
+    return out;
 }
 
 double infiltratedAlong(const KostiakovLewis &z, const Trajectory &tr, double now,

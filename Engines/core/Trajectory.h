@@ -33,6 +33,9 @@ struct Trajectory {
     double endTime() const { return t.back(); }
 };
 
+// The front at a's stations at the times (1 - share) a + share b; both reach the end.
+Trajectory blended(const Trajectory &a, const Trajectory &b, double share);
+
 // Intake along a trajectory up to time now: the volume taken in so far, and, when wanted, the
 // intake rate downstream of every station (beyond[j] for station j, beyond[0] the whole
 // field's). Volumes per unit of Z, that is per metre of width or per furrow.

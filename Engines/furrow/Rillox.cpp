@@ -82,6 +82,70 @@ int furrowError(Failure f, int mode)
     return frBadInput;
 }
 
+// Infiltration as depth over the spacing: given, from the two-point method, or an intake
+// family's, which also depends on the inflow (NRCS furrow method).
+struct FurrowIntake {
+    std::optional<KostiakovLewis> family, given;
+    int error = 0;
+
+    KostiakovLewis at(double flow, double manningN, double slope, double spacing) const
+    {
+        if (given) return *given;
+        // The family intake counts over the adjusted wetted perimeter, at most the spacing.
+        const double p = nrcsWettedPerimeter(flow / 0.06, manningN, slope);
+        return family->scaled(std::fmin(p, spacing) / spacing);
+    }
+};
+
+FurrowIntake furrowIntake(const TIrrikaInfoRecord &r, const Section &section)
+{
+    FurrowIntake in;
+    if (r.InfiltrationOption == 1) {
+        in.family = intakeFamilyMillimetres(r.SCSNumber);
+        if (!in.family) in.error = frNoOpportunityTime;
+        else in.family = in.family->scaled(0.001);
+    } else if (r.InfiltrationOption == 2) {
+        in.given = KostiakovLewis{r.KostiakovA, r.KostiakovK, r.KostiakovFo};
+    } else if (r.InfiltrationOption == 3) {
+        const TrialRun trial{r.TrialFlowRate, r.StableRunoffRate, r.AdvTimeHalfL, r.AdvTimeL,
+                             r.TrialLength, r.TrialSlope, r.FlowResistance};
+        const TwoPointResult tp = twoPointMethod(trial, section);
+        if (tp.error) { in.error = tp.error; return in; }
+        in.given = tp.perMetre.scaled(1.0 / r.Spacing);
+        const KostiakovLewis &z = *in.given;
+        if (z.a < kAMin || z.a > kAMax || z.k < kKMin || z.k > kKMax || z.f0 > kFoMax) in.error = frTrialEstimateRange;
+    } else {
+        in.error = frNoOpportunityTime;
+    }
+    return in;
+}
+
+// The results of a solved furrow, its fitted power laws and its warnings; an error where the
+// furrow overflows at the inlet.
+void writeFurrowResults(TIrrikaInfoRecord &r, const Outcome &o, const Geometry &g)
+{
+    const SlopingField &f = o.c.field;
+    auto inlet = inletFlow(f, f.inflow);
+    if (!inlet) { r.ErrorCode = frBadInput; return; }
+    if (g.maxDepth > 0 && inlet->depth > g.maxDepth) {
+        r.ErrorCode = r.CrossSection == 2 ? frParabolaShape : frSectionOverflows;  // the furrow overflows at the inlet
+        return;
+    }
+    writeSlopingResults(r, o, r.Operation == 3 ? r.TailwaterRecoveryRatio : 0.0,
+                        r.Operation == 2 && r.Mode >= 3);
+    if (r.Geometry != 2) {
+        const PowerLawFit fit = fitPowerLaws(*g.section, g.maxDepth);
+        r.Sigma1 = fit.sigma1;
+        r.Sigma2 = fit.sigma2;
+        r.Tau1 = fit.tau1;
+        r.Tau2 = fit.tau2;
+    }
+    const bool wide = r.Geometry == 2 && g.section->topWidth(inlet->depth) > r.Spacing;
+    const bool fast = r.MaxVelocity > 0 && f.inflow / inlet->area > r.MaxVelocity;
+    r.WarningCode = wide && fast ? fwTooWideAndFast : fast ? fwTooFast : wide ? fwTooWide : 0;
+    if (o.cutbackShort || o.cutbackNeverCovers) r.WarningCode = fwCutbackShort;
+}
+
 void solve(TIrrikaInfoRecord &r)
 {
     const Geometry g = furrowGeometry(r);
@@ -93,40 +157,12 @@ void solve(TIrrikaInfoRecord &r)
         r.ErrorCode = frBadInput;
         return;
     }
-    // Infiltration as depth over the spacing; the family's also depends on the inflow.
-    std::optional<KostiakovLewis> family, given;
-    if (r.InfiltrationOption == 1) {
-        family = intakeFamilyMillimetres(r.SCSNumber);
-        if (!family) { r.ErrorCode = frNoOpportunityTime; return; }
-        family = family->scaled(0.001);
-    } else if (r.InfiltrationOption == 2) {
-        given = KostiakovLewis{r.KostiakovA, r.KostiakovK, r.KostiakovFo};
-    } else if (r.InfiltrationOption == 3) {
-        const TrialRun trial{r.TrialFlowRate, r.StableRunoffRate, r.AdvTimeHalfL, r.AdvTimeL,
-                             r.TrialLength, r.TrialSlope, n};
-        const TwoPointResult tp = twoPointMethod(trial, *g.section);
-        if (tp.error) { r.ErrorCode = tp.error; return; }
-        given = tp.perMetre.scaled(1.0 / w);
-        if (given->a < kAMin || given->a > kAMax || given->k < kKMin || given->k > kKMax ||
-            given->f0 > kFoMax) {
-            r.ErrorCode = frTrialEstimateRange;
-            return;
-        }
-    } else {
-        r.ErrorCode = frNoOpportunityTime;
-        return;
-    }
-    auto depthCoefficients = [&](double flow) {
-        if (given) return *given;
-        // NRCS furrow method: the family intake counts over the adjusted wetted perimeter,
-        // at most the spacing.
-        const double p = nrcsWettedPerimeter(flow / 0.06, n, slope);
-        return family->scaled(std::fmin(p, w) / w);
-    };
+    const FurrowIntake intake = furrowIntake(r, *g.section);
+    if (intake.error) { r.ErrorCode = intake.error; return; }
     const CaseMaker make = [&](double flow, double length) -> std::optional<SlopingCase> {
         if (!(flow > 0) || !(length > 0)) return std::nullopt;
         SlopingCase c;
-        c.depthCoefficients = depthCoefficients(flow);
+        c.depthCoefficients = intake.at(flow, n, slope, w);
         auto tau = opportunityTime(c.depthCoefficients, r.RequiredDepth);
         if (!tau) return std::nullopt;
         c.section = g.section;
@@ -144,7 +180,7 @@ void solve(TIrrikaInfoRecord &r)
     };
     // Mode 1 solves the inflow: the record's is not looked at then.
     const double someFlow = r.Mode != 1 && r.FlowRate > 0 ? r.FlowRate : kFlowMax;
-    if (!opportunityTime(depthCoefficients(someFlow), r.RequiredDepth)) {
+    if (!opportunityTime(intake.at(someFlow, n, slope, w), r.RequiredDepth)) {
         r.ErrorCode = frNoOpportunityTime;
         return;
     }
@@ -156,28 +192,7 @@ void solve(TIrrikaInfoRecord &r)
     rq.cutoffMax = kCutoffMax;
     const Outcome o = solveSloping(rq, make);
     r.ErrorCode = furrowError(o.failure, r.Mode);
-    if (r.ErrorCode) return;
-
-    const SlopingField &f = o.c.field;
-    auto inlet = inletFlow(f, f.inflow);
-    if (!inlet) { r.ErrorCode = frBadInput; return; }
-    if (g.maxDepth > 0 && inlet->depth > g.maxDepth) {
-        r.ErrorCode = r.CrossSection == 2 ? frParabolaShape : frSectionOverflows;  // the furrow overflows at the inlet
-        return;
-    }
-    writeSlopingResults(r, o, r.Operation == 3 ? r.TailwaterRecoveryRatio : 0.0,
-                        r.Operation == 2 && r.Mode >= 3);
-    if (r.Geometry != 2) {
-        const PowerLawFit fit = fitPowerLaws(*g.section, g.maxDepth);
-        r.Sigma1 = fit.sigma1;
-        r.Sigma2 = fit.sigma2;
-        r.Tau1 = fit.tau1;
-        r.Tau2 = fit.tau2;
-    }
-    const bool wide = r.Geometry == 2 && g.section->topWidth(inlet->depth) > w;
-    const bool fast = r.MaxVelocity > 0 && f.inflow / inlet->area > r.MaxVelocity;
-    r.WarningCode = wide && fast ? fwTooWideAndFast : fast ? fwTooFast : wide ? fwTooWide : 0;
-    if (o.cutbackShort || o.cutbackNeverCovers) r.WarningCode = fwCutbackShort;
+    if (r.ErrorCode == 0) writeFurrowResults(r, o, g);
 }
 
 }  // namespace

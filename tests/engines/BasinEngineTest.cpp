@@ -98,7 +98,9 @@ TEST_F(BasinEngine, DesignModesRoundTripThroughTheEvaluation)
         ASSERT_EQ(back.ErrorCode, 0);
         EXPECT_NEAR(back.CutoffTime, m1.CutoffTime, 0.005 * m1.CutoffTime);
         const double tauReq = std::pow(f.depth / f.k, 1.0 / f.a);
-        EXPECT_NEAR(m1.AdvanceTime, 0.25 * tauReq, 1e-3 * tauReq);
+        // The design search runs on the volume balance; a cutoff before the front arrives is
+        // the solved event's, whose advance meets the criterion within 2 %.
+        EXPECT_NEAR(m1.AdvanceTime, 0.25 * tauReq, 0.02 * 0.25 * tauReq);
 
         // Mode 2's dimensions fed to mode 3 give mode 2's cutoff.
         const TIrrikaInfoRecord m2 = engine.call(basinRecord(f, 2));
@@ -200,7 +202,7 @@ TEST_F(BasinEngine, DesignModesFindADesignWhereverOneExists)
         ASSERT_EQ(o.ErrorCode, 0);
         EXPECT_NEAR(o.MinInfDepth, soil.depth, 0.005 * soil.depth);
         if (c.meetsCriterion) {
-            EXPECT_NEAR(o.AdvanceTime, 0.25 * tauReq, 1e-3 * tauReq);
+            EXPECT_NEAR(o.AdvanceTime, 0.25 * tauReq, 0.02 * 0.25 * tauReq);  // as above
         } else {
             EXPECT_EQ(o.FlowRate, 600);
             EXPECT_GT(o.AdvanceTime, 0.25 * tauReq);

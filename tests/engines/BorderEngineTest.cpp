@@ -203,7 +203,7 @@ const ErrorCase kErrorCases[] = {
     {"unknown operation", 4, 0, 2, 25, 150, 20, 480, 0.008, 0.00019, 0.33, 0.65, 0, 6, 0},
     {"intake family outside the table", 4, 1, 1, 25, 150, 20, 480, 0.008, 0.00019, 0.33, 0.65, 3.0, 7, 0},
     {"mode 3: no cutoff up to 2000 min gives the depth", 3, 1, 2, 250, 150, 20, 480, 0.008, 0.000001, 0.33, 0.65, 0, 7, 0},
-    {"mode 4: cutoff before the front reaches the end", 4, 1, 2, 25, 150, 20, 30, 0.008, 0.00019, 0.33, 0.65, 0, 11, 0},
+    {"mode 4: cutoff before the front reaches the end", 4, 1, 2, 25, 150, 20, 20, 0.008, 0.00019, 0.33, 0.65, 0, 11, 0},
     {"mode 4: cutback flow below the intake at cutoff", 4, 2, 2, 25, 150, 20, 480, 0.008, 0.0004, 0.33, 0.65, 0, 13, 0},
     {"mode 2 with cutback: the front stalls", 2, 2, 2, 25, 150, 20, 480, 0.008, 0.03, 0.33, 0.65, 0, 14, 0},
     {"cutback flow short of the intake during cutback", 4, 2, 2, 25, 150, 20, 480, 0.008, 0.00028, 0.33, 0.65, 0, 0, 1},

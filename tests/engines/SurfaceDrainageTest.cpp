@@ -95,32 +95,3 @@ TEST(SurfaceDrainage, GroundTakesWhatItsOpportunityAsksAndNoMore)
     EXPECT_GT(taken, 0.5 * surface) << "most of a slow pond soaks in";
     EXPECT_LE(taken, surface * 1.05) << "the ground takes no more than the surface held";
 }
-
-TEST(SurfaceDrainage, DrainedWaterCarriesTheFrontOnUntilItSoaksIn)
-{
-    // Cut off with the front half way down a steep field: the water on the surface wets the
-    // cells ahead one after another, never before the advance it is given says (a fast one and
-    // one that holds it back), and as far as it lasts. Under a weak intake it gets to the end;
-    // under a strong one it stops short, and what it wetted lies next to the inlet.
-    const double q = 0.2, length = 200, slope = 0.005, cutoff = 30;
-    const SurfaceCells cells = sheet(slope, q);
-    const std::vector<double> area = profileAreas(cells, length, 100, [&](double) { return q; });
-    struct Case { double k, boundAtEnd; bool reachesEnd; };
-    for (const Case c : {Case{0.0005, 45, true}, Case{0.0005, 300, true}, Case{0.02, 45, false}}) {
-        SCOPED_TRACE(testing::Message() << "k " << c.k << ", not before " << c.boundAtEnd);
-        Trajectory notBefore;
-        notBefore.x = {0.0, 100.0, length};
-        notBefore.t = {0.0, cutoff, c.boundAtEnd};
-        const DrainedSurface d = drainSurface(cells, KostiakovLewis{0.5, c.k, 0.0}, notBefore, length, cutoff, area);
-        std::size_t wetted = 0;
-        while (wetted < d.wetted.size() && d.wetted[wetted] != kNever) ++wetted;
-        for (std::size_t i = wetted; i < d.wetted.size(); ++i) EXPECT_EQ(d.wetted[i], kNever) << "cell " << i;
-        EXPECT_EQ(wetted == d.wetted.size(), c.reachesEnd);
-        EXPECT_GT(wetted, 10u) << "the cells behind the front at cutoff were wetted before it";
-        for (std::size_t i = 10; i < wetted; ++i) {
-            EXPECT_GE(d.wetted[i], notBefore.time(d.x[i])) << "cell " << i;
-            EXPECT_GT(d.wetted[i], d.wetted[i - 1]) << "cell " << i;
-            EXPECT_GE(d.recession[i], d.wetted[i]) << "cell " << i << " held water once wetted";
-        }
-    }
-}
