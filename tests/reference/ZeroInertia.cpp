@@ -67,16 +67,15 @@ double interpolate(const std::vector<double> &xs, const std::vector<double> &vs,
 
 double Result::advanceAt(double at) const
 {
+    // The inlet is wetted at time 0; beyond the last wetted cell the front never came,
+    // unless every cell was wetted (then the end is extrapolated).
     std::vector<double> xs{0.0}, ts{0.0};
     for (std::size_t i = 0; i < x.size() && advance[i] >= 0.0; ++i) {
         xs.push_back(x[i]);
         ts.push_back(advance[i]);
     }
-    if (reachedEnd) {
-        xs.push_back(length);
-        ts.push_back(endArrival);
-    }
-    if (at > xs.back()) return -1.0;
+    const std::size_t wetted = xs.size() - 1;
+    if (wetted < x.size() && at > xs.back()) return -1.0;
     return interpolate(xs, ts, at);
 }
 
@@ -84,7 +83,7 @@ double Result::frontReach() const
 {
     double reach = 0.0;
     for (std::size_t i = 0; i < x.size() && advance[i] >= 0.0; ++i) reach = x[i];
-    return reachedEnd ? length : reach;
+    return reach;
 }
 
 double Result::infiltratedAt(double at) const { return interpolate(x, infiltrated, at); }
@@ -92,6 +91,7 @@ double Result::infiltratedAt(double at) const { return interpolate(x, infiltrate
 double Result::leastInfiltrated() const
 {
     const double least = *std::min_element(infiltrated.begin(), infiltrated.end());
+    const double length = x.back() + x.front();  // the centres lie half a cell in from the ends
     return std::max(0.0, std::min({least, infiltratedAt(0.0), infiltratedAt(length)}));
 }
 
@@ -198,20 +198,14 @@ private:
     std::vector<double> area_, y_, stage_, top_, rate_, outflow_, flux_;
 };
 
-// Marks the cells the front has reached by time t (min), those still under water, and the
-// front's arrival at the end.
+// Marks the cells the front has reached by time t (min) and those still under water.
 void markFront(const Surface &surface, double t, Result &out)
 {
-    const int n = int(out.x.size());
-    for (int i = 0; i < n; ++i) {
-        if (surface.depth(i) < kFrontDepth) continue;
+    for (std::size_t i = 0; i < out.x.size(); ++i) {
+        if (surface.depth(int(i)) < kFrontDepth) continue;
         if (out.advance[i] < 0.0) out.advance[i] = t;
         out.recession[i] = t;
     }
-    if (out.endArrival >= 0.0 || out.advance[n - 1] < 0.0) return;
-    const double last = surface.depth(n - 1);
-    const double atTheEnd = n > 1 ? last + 0.5 * (last - surface.depth(n - 2)) : last;
-    if (atTheEnd >= kFrontDepth) out.endArrival = t;
 }
 
 // Each reached cell takes in what its opportunity time asks, as far as it holds water (a cell
@@ -243,7 +237,6 @@ Result simulate(const Field &field, const Grid &grid)
     const double tMax = grid.maxMinutes * 60.0;
 
     Result out;
-    out.length = field.length;
     out.x.resize(n);
     for (int i = 0; i < n; ++i) out.x[i] = (i + 0.5) * dx;
     out.advance.assign(n, -1.0);
@@ -255,7 +248,7 @@ Result simulate(const Field &field, const Grid &grid)
         const bool running = t < cutoff;
         t += surface.step(running ? inflow : 0.0, running ? cutoff - t : tMax - t, out.applied, out.runoff);
         markFront(surface, t / 60.0, out);
-        if (grid.stopAtTheEnd && out.endArrival >= 0.0) break;
+        if (grid.stopAtTheEnd && out.advance[n - 1] >= 0.0) break;
         if (t < nextIntake) continue;
         nextIntake = t + grid.intakeStep;
         const double onReached = infiltrate(field.intake, t / 60.0, surface, out);
@@ -264,7 +257,7 @@ Result simulate(const Field &field, const Grid &grid)
         if (t >= cutoff && onReached <= 1.0e-9 * out.applied) break;
     }
     out.endTime = t / 60.0;
-    out.reachedEnd = out.endArrival >= 0.0;
+    out.reachedEnd = out.advance[n - 1] >= 0.0;
     for (int i = 0; i < n; ++i) {
         out.infiltratedVolume += out.infiltrated[i] * dx;
         out.surface += surface.areas()[i] * dx;

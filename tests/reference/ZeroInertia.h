@@ -62,21 +62,20 @@ struct Result {
     std::vector<double> recession;    // min at which each cell last held the front's depth
     std::vector<double> infiltrated;  // m3/m
     double applied = 0, infiltratedVolume = 0, runoff = 0, surface = 0;  // m3
-    double length = 0;  // m
-    // The front reaches the end once the depth there, extrapolated from the two last cells,
-    // first stands at the front depth: a front that stalls within the last cell stops short.
-    double endArrival = -1;  // min; < 0: never
+    // The last cell got the front depth. Both end conditions (a dyke, or drainage at normal
+    // depth) hold the depth level across the last cell, so its depth stands for the end's; a
+    // front that stalls within it counts as arrived, at a time extrapolated from the cells.
     bool reachedEnd = false;
     double endTime = 0;  // min
 
-    // Advance time at x by linear interpolation between the inlet (time 0), the cell centres
-    // and the end; negative when the front never got there.
+    // Advance time at x by linear interpolation between cell centres (extrapolated at the
+    // ends); negative when the front never got there.
     double advanceAt(double x) const;
     double infiltratedAt(double x) const;
     // The least infiltrated volume per metre: of the cells, and at either end as extrapolated
     // from the two cells next to it (near a barely wetted end the depth falls steeply).
     double leastInfiltrated() const;
-    double frontReach() const;  // the end, or the centre of the furthest cell the front got to
+    double frontReach() const;  // centre of the furthest cell the front got to
     double recessionAt(double x) const;
 };
 

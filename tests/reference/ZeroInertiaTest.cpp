@@ -81,24 +81,6 @@ TEST(ZeroInertiaReference, LevelStripWithoutInfiltrationFollowsTheSimilarityLaw)
     EXPECT_NEAR(r.advanceAt(80) / r.advanceAt(40), std::pow(2.0, 16.0 / 13.0), 0.01);
 }
 
-TEST(ZeroInertiaReference, AFrontThatStallsWithinTheLastCellStopsShort)
-{
-    // The measured near-level border (3 l/s per metre cut off at 37.3 min) on 1 m cells: its
-    // front stalls within the last half metre of 120 m, beyond the last cell's centre, and
-    // gets to the end of a border 2 m shorter.
-    const Field border = strip(120, 0.0004, 0.22, {0.5, 0.004, 0.0001}, 0.18, 37.3);
-    const Result stalled = simulate(border, Grid{120});
-    ASSERT_GE(stalled.advance.back(), 0.0) << "the last cell's centre";
-    EXPECT_FALSE(stalled.reachedEnd);
-    EXPECT_LT(stalled.advanceAt(border.length), 0.0);
-
-    Field shorter = border;
-    shorter.length = 118;
-    const Result reached = simulate(shorter, Grid{118});
-    ASSERT_TRUE(reached.reachedEnd);
-    EXPECT_GT(reached.advanceAt(shorter.length), reached.advance.back());
-}
-
 TEST(ZeroInertiaReference, HalvingTheCellsMovesTheResultsLittle)
 {
     // Each pair's coarser grid is at most the comparison's (100 cells for basins, 200 for the
