@@ -220,8 +220,8 @@ TEST_P(EngineComparisonField, FollowsTheZeroInertiaReference)
 }
 
 INSTANTIATE_TEST_SUITE_P(EngineComparison, EngineComparisonField, ::testing::ValuesIn(kFields), testName);
-// Enabled once the engines solve the flow after an early cutoff.
-INSTANTIATE_TEST_SUITE_P(DISABLED_EarlyCutoffRegimes, EngineComparisonField, ::testing::ValuesIn(kSurfaceWaterFields),
+// Fields whose end only the water left on the surface at cutoff reaches.
+INSTANTIATE_TEST_SUITE_P(EarlyCutoffRegimes, EngineComparisonField, ::testing::ValuesIn(kSurfaceWaterFields),
                          testName);
 
 TEST(EngineComparison, ACutoffDesignGivesTheTailItsDepthInTheReference)
@@ -229,8 +229,8 @@ TEST(EngineComparison, ACutoffDesignGivesTheTailItsDepthInTheReference)
     for (const Design &d : kDesigns) checkDesign(d);
 }
 
-// Enabled once the engines solve the flow after an early cutoff.
-TEST(EngineComparison, DISABLED_CutoffDesignsMeetTheDepth)
+// Designs whose cutoff comes before the front reaches the end.
+TEST(EngineComparison, CutoffDesignsMeetTheDepth)
 {
     for (const Design &d : kSurfaceWaterDesigns) checkDesign(d);
 }
