@@ -13,6 +13,11 @@ namespace {
 // linear in the surface slope, which keeps the flux smooth where a pond lies flat.
 const double kFlatShare = 0.05;
 const double kFlatSlope = 1.0e-6;
+// The fluxes that move the water over a step are those at its middle, each linearised in the
+// changes of the areas (the trapezoidal rule): with the fluxes at the step's end the kinematic
+// wave lagged by a share of the step, which the barely wetted end of a steep border summed into
+// 4 mm of its 22 mm on 100 cells.
+const double kMidStep = 0.5;
 // Steps of a quarter of the time a kinematic wave takes through a cell (with half of it a
 // steep field's surface drains a few minutes early), and of at most a minute or a hundredth
 // of the time since the start, whichever is longer: the intake slows as the opportunity time
@@ -107,7 +112,11 @@ double Stepper::startFluxes()
         flux_[j] = d * sf;
         left_[j] = s_.area[j - 1] > 0.0 ? d / (dx_ * top_[j - 1]) : 0.0;
         right_[j] = s_.area[j] > 0.0 ? d / (dx_ * top_[j]) : 0.0;
-        fastest = std::max(fastest, std::fabs(flux_[j]) * c.m / a);
+        // The conveyance grows with the area the water leaves, as a kinematic wave's flux does:
+        // dF/dA = m F / A.
+        const double growth = c.m * std::fabs(flux_[j]) / a;
+        (sf >= 0.0 ? left_[j] : right_[j]) += growth;
+        fastest = std::max(fastest, growth);
     }
     // The free end drains at normal depth: dF/dA = m F / A.
     const double last = s_.area[n_ - 1];
@@ -116,20 +125,21 @@ double Stepper::startFluxes()
     return std::max(fastest, endRate_);
 }
 
-// dA_i = r (F_i - F_(i+1)) with the fluxes at the end of the step, face j's changed by
-// left[j] dA_(j-1) - right[j] dA_j; the fluxes are moved on to the step's end.
+// dA_i = r (F_i - F_(i+1)) with the fluxes at the middle of the step, face j's changed by
+// (left[j] dA_(j-1) - right[j] dA_j) / 2; the fluxes are moved on to the step's middle.
 void Stepper::solveChanges(double dt)
 {
-    const double r = dt / dx_;
+    const double r = kMidStep * dt / dx_;
     for (std::size_t i = 0; i < n_; ++i) {
         lower_[i] = -r * left_[i];
         upper_[i] = i + 1 < n_ ? -r * right_[i + 1] : 0.0;
         diag_[i] = 1.0 + r * (right_[i] + left_[i + 1]) + (i + 1 == n_ ? r * endRate_ : 0.0);
-        rhs_[i] = r * (flux_[i] - flux_[i + 1]);
+        rhs_[i] = dt / dx_ * (flux_[i] - flux_[i + 1]);
     }
     solveTridiagonal(lower_, diag_, upper_, rhs_, change_);
-    for (std::size_t j = 1; j < n_; ++j) flux_[j] += left_[j] * change_[j - 1] - right_[j] * change_[j];
-    flux_[n_] += endRate_ * change_[n_ - 1];
+    for (std::size_t j = 1; j < n_; ++j)
+        flux_[j] += kMidStep * (left_[j] * change_[j - 1] - right_[j] * change_[j]);
+    flux_[n_] += kMidStep * endRate_ * change_[n_ - 1];
 }
 
 // No cell gives more than it holds. What a cell receives does not count, so scaling a
@@ -190,7 +200,10 @@ void Stepper::takeIn(double t0, double dt)
 
 bool Stepper::step(double until)
 {
-    const bool anyWet = std::any_of(s_.area.begin(), s_.area.end(), [&](double a) { return a >= dryArea_; });
+    // Only water on wetted ground counts: a film thinner than kWetDepth that ran on ahead of a
+    // front which stopped never wets a cell, and the centred step lets it slosh on for hours.
+    bool anyWet = false;
+    for (std::size_t i = 0; i < n_ && !anyWet; ++i) anyWet = s_.wetted[i] != kNever && s_.area[i] >= dryArea_;
     if (!inflowRuns() && !anyWet) return false;
     const double fastest = startFluxes();
     const double longest = std::max(kLongestStep, kTimeShare * s_.t);
