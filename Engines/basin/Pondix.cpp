@@ -108,8 +108,7 @@ Irrigation blendedIrrigation(const Basin &b, const Irrigation &solved, const Irr
     Irrigation run = solved;
     run.advance = blended(solved.advance, balance.advance, w);
     run.depletion = (1.0 - w) * solved.depletion + w * balance.depletion;
-    const std::vector<double> depth = cellMeans(kEventCells, b.length, [&](double x) { return balance.depthAt(b, x); });
-    for (std::size_t i = 0; i < depth.size(); ++i) run.cellDepth[i] = (1.0 - w) * solved.cellDepth[i] + w * depth[i];
+    run.cellDepth = blendedCells(solved.cellDepth, w, b.length, [&](double x) { return balance.depthAt(b, x); });
     return run;
 }
 
@@ -179,16 +178,23 @@ std::optional<double> cutoffForRequiredDepth(const Basin &b, const Trajectory &r
     return findRoot(surplus, 1e-6 * tL, tL, 1e-8);
 }
 
+// The basin irrigated for a cutoff, on the events of its running advance.
+int evaluateEvents(const Basin &b, const Trajectory &running, CutoffEvents &events, double cutoff, double zReq,
+                   TIrrikaInfoRecord &r)
+{
+    auto run = irrigate(b, running, events, cutoff);
+    if (!run) return beModeFails;
+    writeResults(r, b, *run, zReq);
+    return 0;
+}
+
 int evaluate(const Basin &b, double cutoff, double zReq, TIrrikaInfoRecord &r)
 {
     AdvanceStatus status;
     const Trajectory running = levelBasinAdvance(b.field(), status);
     if (status != AdvanceStatus::Ok) return beAdvanceFails;
     CutoffEvents events(basinEvent(b));
-    auto run = irrigate(b, running, events, cutoff);
-    if (!run) return beModeFails;
-    writeResults(r, b, *run, zReq);
-    return 0;
+    return evaluateEvents(b, running, events, cutoff, zReq, r);
 }
 
 // A design's cutoff for the required depth and its advance time, or why there is none.
@@ -219,9 +225,9 @@ DesignPoint designPoint(const Basin &b, double tauReq)
 // The cutoff at which the engine's own irrigation (irrigate) gives the least watered point
 // the required depth, searched up to the end of the seam; a cutoff too early to bring the
 // front to the end counts as no water.
-std::optional<double> searchedCutoff(const Basin &b, const Trajectory &running, double zReq)
+std::optional<double> searchedCutoff(const Basin &b, const Trajectory &running, CutoffEvents &events,
+                                     double zReq)
 {
-    CutoffEvents events(basinEvent(b));
     auto surplus = [&](double cutoff) {
         const auto run = irrigate(b, running, events, cutoff);
         return run ? leastDepth(b, *run) - zReq : -zReq;
@@ -237,10 +243,13 @@ int solveCutoff(const Basin &b, double tauReq, double zReq, TIrrikaInfoRecord &r
     AdvanceStatus status;
     const Trajectory running = levelBasinAdvance(b.field(), status);
     if (status != AdvanceStatus::Ok) return beAdvanceFails;
+    // One set of events serves the search and the evaluation of its answer.
+    CutoffEvents events(basinEvent(b));
     auto cutoff = cutoffForRequiredDepth(b, running, tauReq);
-    if (cutoff && *cutoff < (1.0 + kSeamWidth) * running.endTime()) cutoff = searchedCutoff(b, running, zReq);
+    if (cutoff && *cutoff < (1.0 + kSeamWidth) * running.endTime())
+        cutoff = searchedCutoff(b, running, events, zReq);
     if (!cutoff || *cutoff < kCutoffMin || *cutoff > kCutoffMax) return beModeFails;
-    return evaluate(b, *cutoff, zReq, r);
+    return evaluateEvents(b, running, events, *cutoff, zReq, r);
 }
 
 // Design search over one decision variable v in [lo, hi], along which the advance gets slower

@@ -22,12 +22,10 @@ Outcome failed(Failure f)
     return o;
 }
 
-Outcome evaluateCase(const SlopingCase &c, double cutoff)
+// The case irrigated for a cutoff, on the runs of its running advance.
+Outcome evaluateRuns(const SlopingCase &c, SlopingRuns &runs, double cutoff)
 {
-    AdvanceStatus status;
-    const Trajectory running = slopingAdvance(c.field, status);
-    if (status != AdvanceStatus::Ok) return failed(Failure::AdvanceStalls);
-    auto run = runSlopingField(c.field, running, cutoff);
+    auto run = runs.at(cutoff);
     if (!run) return failed(Failure::AdvanceStalls);
     if (!run->advance.reachesEnd) return failed(Failure::CutoffBeforeAdvance);
     Outcome o;
@@ -44,6 +42,15 @@ Outcome evaluateCase(const SlopingCase &c, double cutoff)
         o.cutbackNeverCovers = fieldIntakeRate(c.field, run->advance, cutoff) > cutbackFlow;
     }
     return o;
+}
+
+Outcome evaluateCase(const SlopingCase &c, double cutoff)
+{
+    AdvanceStatus status;
+    const Trajectory running = slopingAdvance(c.field, status);
+    if (status != AdvanceStatus::Ok) return failed(Failure::AdvanceStalls);
+    SlopingRuns runs(c.field, running);
+    return evaluateRuns(c, runs, cutoff);
 }
 
 // Cutoff at which the least watered point gets exactly the required depth. It may come before
@@ -65,7 +72,8 @@ Outcome solveCutoff(const SlopingCase &c, double cutoffMax)
     if (shortfall(earliest) > 0.0) return failed(Failure::CutoffBeforeAdvance);
     auto cutoff = findRoot(shortfall, earliest, cutoffMax, kCutoffTolerance);
     if (!cutoff) return failed(Failure::OpportunityTime);
-    return evaluateCase(c, *cutoff);
+    // The search's runs already hold the running event its answer goes on from.
+    return evaluateRuns(c, runs, *cutoff);
 }
 
 // Design search: the decision variable at which the advance with the inflow running takes

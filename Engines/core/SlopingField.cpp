@@ -223,9 +223,7 @@ SlopingRun blendedRun(const SlopingField &f, const SlopingRun &solved, const Slo
     for (std::size_t i = 0; i < run.recessionX.size(); ++i)
         run.recessionT[i] = (1.0 - w) * solved.recessionT[i] + w * balance.recessionTime(run.recessionX[i]);
     run.applied = (1.0 - w) * solved.applied + w * balance.applied;
-    const std::vector<double> taken =
-        cellMeans(kEventCells, f.length, [&](double x) { return infiltratedAt(f, balance, x); });
-    for (std::size_t i = 0; i < taken.size(); ++i) run.cellTaken[i] = (1.0 - w) * solved.cellTaken[i] + w * taken[i];
+    run.cellTaken = blendedCells(solved.cellTaken, w, f.length, [&](double x) { return infiltratedAt(f, balance, x); });
     return run;
 }
 

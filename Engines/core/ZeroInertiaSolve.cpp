@@ -345,12 +345,15 @@ double seamWeight(double cutoff, double arrival)
     return std::clamp((cutoff / arrival - 1.0) / kSeamWidth, 0.0, 1.0);
 }
 
-std::vector<double> cellMeans(int cells, double length, const std::function<double(double)> &at)
+std::vector<double> blendedCells(const std::vector<double> &solved, double share, double length,
+                                 const std::function<double(double)> &at)
 {
+    const int cells = int(solved.size());
     const int per = kPerformanceCells / cells;
     const double dx = length / (cells * per);
-    std::vector<double> means(std::size_t(cells), 0.0);
+    std::vector<double> means(solved.size(), 0.0);
     for (int i = 0; i < cells * per; ++i) means[std::size_t(i / per)] += at((i + 0.5) * dx) / per;
+    for (std::size_t i = 0; i < means.size(); ++i) means[i] = (1.0 - share) * solved[i] + share * means[i];
     return means;
 }
 

@@ -119,9 +119,11 @@ const int kEventCells = 120;
 const double kSeamWidth = 0.1;
 double seamWeight(double cutoff, double arrival);
 
-// The mean of at(x) over each of the given number of equal cells, sampled as the performance
-// figures sample the field, so that what a blended cell holds is what the curve gives there.
-std::vector<double> cellMeans(int cells, double length, const std::function<double(double)> &at);
+// The solved cells' values blended, by share, with the mean of at(x) over each cell, sampled
+// as the performance figures sample the field, so that what a blended cell holds is what the
+// curve gives there.
+std::vector<double> blendedCells(const std::vector<double> &solved, double share, double length,
+                                 const std::function<double(double)> &at);
 
 // A cell counts as wetted, and the front as past its centre, once its depth (m) exceeds this.
 const double kWetDepth = 1.0e-3;
